@@ -1,0 +1,82 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tavi::platform {
+
+// How a Platform is set up. Every field left empty takes the system's own value; tests fill
+// them all, so that no test touches the real drive C:, the environment or the real desktop.
+struct PlatformOptions {
+  // Native folder that stands for drive C:. Empty: C:\ itself on Windows; on POSIX the Wine
+  // prefix's drive_c ($WINEPREFIX/drive_c, else ~/.wine/drive_c).
+  std::filesystem::path driveC;
+  // Native folder against which a path without a drive is resolved (the installation medium's
+  // root for the installer). Empty: the process's current folder.
+  std::filesystem::path currentFolder;
+  // ANSI code page of the text in settings files (1250, 1251, 1252, ...). 0: the process's ANSI
+  // code page on Windows; on POSIX the one Windows uses for the user's locale.
+  unsigned codePage = 0;
+  // The desktop folder as a Windows path; an empty text stands for "cannot be found".
+  // Unset: the registry's "Desktop" shell folder (Windows) or the XDG desktop folder (POSIX).
+  std::optional<std::string> desktopFolder;
+  // Today's date as text. Unset: today in the user's short date format.
+  std::optional<std::string> today;
+};
+
+// The operating system as the two programs see it. All paths are Windows paths in UTF-8
+// ("C:\KivTanOr5\datLimit.dat", "DWin\Tavi Setting.exe"); program text is UTF-8 throughout and
+// file text is converted to and from the ANSI code page here. One implementation for Windows,
+// one for POSIX; both behave alike so that the files they leave are identical byte for byte.
+class Platform {
+ public:
+  explicit Platform(PlatformOptions options = {});
+
+  // True when a file (not a folder) of that name exists.
+  bool fileExists(std::string_view path) const;
+  // True when a folder of that name exists.
+  bool folderExists(std::string_view path) const;
+  // Creates one folder level; the parent must exist. False when it could not be created
+  // (an existing folder of that name also gives false, as on Windows).
+  bool createFolder(std::string_view path);
+  // Copies a file, replacing the target; false on any failure.
+  bool copyFile(std::string_view from, std::string_view to);
+  // Deletes a file (never a folder); false on any failure, a missing file included.
+  bool deleteFile(std::string_view path);
+
+  // The whole content of an existing file. Throws IoError ("read") when the file is missing,
+  // is a folder, or cannot be opened or read.
+  std::string readFile(std::string_view path) const;
+  // Creates or truncates the file and writes the bytes. Throws IoError ("write") on any
+  // failure, a missing folder included; the folder is never created.
+  void writeFile(std::string_view path, std::string_view bytes);
+
+  // Text conversion between the program's UTF-8 and the ANSI code page. Characters that the
+  // code page lacks become what the platform's own conversion makes of them; never throws.
+  std::string toAnsi(std::string_view text) const;
+  std::string fromAnsi(std::string_view bytes) const;
+  unsigned codePage() const { return codePage_; }
+
+  // The desktop folder as a Windows path, read anew at every call; empty when it cannot be
+  // found.
+  std::string desktopFolder() const;
+  // Today's date in the user's short date format.
+  std::string today() const;
+  // Asks the desktop to open a document, web address, program or shortcut with its
+  // associated application; never waits, and ignores the result.
+  void shellOpen(std::string_view target) const;
+
+  // The native path that a Windows path stands for (with the letter case of existing entries).
+  std::filesystem::path nativePath(std::string_view path) const;
+  // The Windows path under which a native path is seen (Z:\ on POSIX for paths outside C:).
+  std::string windowsPath(const std::filesystem::path& native) const;
+
+ private:
+  PlatformOptions options_;
+  unsigned codePage_;
+};
+
+}  // namespace tavi::platform
