@@ -85,6 +85,7 @@ bool Control::canFocus() const {
     case ControlKind::Label:
     case ControlKind::Picture:
     case ControlKind::Panel:
+    case ControlKind::ProgressBar:
       return false;
   }
   return false;

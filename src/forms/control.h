@@ -24,6 +24,7 @@ enum class ControlKind : std::uint8_t {
   Label,
   Picture,
   Panel,
+  ProgressBar,
 };
 
 // Keys that handlers look at; any other key arrives as its Windows virtual-key code.

@@ -184,4 +184,22 @@ void Panel::setBevel(bool bevel) {
   changed();
 }
 
+ProgressBar::ProgressBar(Form& form, std::string name, Rect rect, Panel* parent)
+    : Control(form, ControlKind::ProgressBar, std::move(name), rect, parent) {}
+
+void ProgressBar::setMax(int max) {
+  max = std::max(max, 0);
+  if (max_ == max) return;
+  max_ = max;
+  position_ = std::min(position_, max_);
+  changed();
+}
+
+void ProgressBar::setPosition(int position) {
+  position = std::clamp(position, 0, max_);
+  if (position_ == position) return;
+  position_ = position;
+  changed();
+}
+
 }  // namespace tavi::forms

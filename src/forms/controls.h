@@ -143,4 +143,19 @@ class Panel : public CaptionedControl {
   bool bevel_ = true;
 };
 
+// Shows how far a long operation has come; the user cannot change it.
+class ProgressBar : public Control {
+ public:
+  ProgressBar(Form& form, std::string name, Rect rect, Panel* parent = nullptr);
+  int max() const { return max_; }
+  int position() const { return position_; }
+  void setMax(int max);
+  // Clamped to 0..max.
+  void setPosition(int position);
+
+ private:
+  int max_ = 100;
+  int position_ = 0;
+};
+
 }  // namespace tavi::forms

@@ -121,5 +121,16 @@ TEST_F(ControlsTest, AControlInAHiddenPanelIsNotShowing) {
   EXPECT_FALSE(window.Inner.showing());
 }
 
+TEST_F(ControlsTest, ProgressBarStaysWithinItsRange) {
+  ProgressBar bar{window, "Progress", {}};
+  bar.setMax(40);
+  bar.setPosition(55);
+  EXPECT_EQ(bar.position(), 40);
+  bar.setMax(10);
+  EXPECT_EQ(bar.position(), 10);
+  bar.setPosition(-3);
+  EXPECT_EQ(bar.position(), 0);
+}
+
 }  // namespace
 }  // namespace tavi::forms
