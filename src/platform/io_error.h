@@ -23,4 +23,16 @@ class IoError : public std::runtime_error {
   std::string failure_;
 };
 
+// The failures that both platforms word alike; anything rarer carries the system's own message.
+namespace failure {
+inline constexpr char kFileMissing[] = "the file does not exist";
+inline constexpr char kFolderMissing[] = "the folder does not exist";
+inline constexpr char kIsFolder[] = "it is a folder, not a file";
+inline constexpr char kAccessDenied[] = "access is denied";
+inline constexpr char kFileInUse[] = "the file is in use by another program";
+inline constexpr char kDiskFull[] = "the disk is full";
+inline constexpr char kFileEmpty[] = "the file is empty";
+inline constexpr char kFileTooShort[] = "the file is shorter than expected";
+}  // namespace failure
+
 }  // namespace tavi::platform

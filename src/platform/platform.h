@@ -2,11 +2,14 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace tavi::platform {
+
+class AnsiCodec;
 
 // How a Platform is set up. Every field left empty takes the system's own value; tests fill
 // them all, so that no test touches the real drive C:, the environment or the real desktop.
@@ -77,6 +80,8 @@ class Platform {
  private:
   PlatformOptions options_;
   unsigned codePage_;
+  // POSIX: the code page's conversion tables, shared by copies of the platform.
+  std::shared_ptr<const AnsiCodec> codec_;
 };
 
 }  // namespace tavi::platform

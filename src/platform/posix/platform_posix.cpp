@@ -1,1 +1,367 @@
-// placeholder
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+#include "platform/io_error.h"
+#include "platform/platform.h"
+#include "platform/posix/ansi_codec.h"
+#include "platform/posix/desktop_folder.h"
+#include "platform/posix/detached_process.h"
+#include "platform/posix/entry_lookup.h"
+#include "platform/posix/locale_code_page.h"
+#include "platform/posix/short_date.h"
+#include "platform/windows_path.h"
+
+namespace tavi::platform {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr unsigned kFallbackCodePage = 1252;
+constexpr std::size_t kChunk = 64 * 1024;
+
+fs::path defaultDriveC() {
+  if (const char* prefix = std::getenv("WINEPREFIX"); prefix != nullptr && *prefix != '\0') {
+    return fs::path(prefix) / "drive_c";
+  }
+  return posix::homeFolder() / ".wine" / "drive_c";
+}
+
+// An absolute, normalised path without a trailing separator.
+fs::path tidy(const fs::path& path) {
+  std::error_code error;
+  fs::path result = fs::absolute(path, error).lexically_normal();
+  if (!result.has_filename() && result.has_relative_path()) result = result.parent_path();
+  return result;
+}
+
+std::optional<fs::path> insideOf(const fs::path& path, const fs::path& root) {
+  auto at = path.begin();
+  for (const fs::path& part : root) {
+    if (at == path.end() || *at != part) return std::nullopt;
+    ++at;
+  }
+  fs::path rest;
+  for (; at != path.end(); ++at)
+    rest /= *at;
+  return rest;
+}
+
+std::string joinedWithBackslashes(const fs::path& relative) {
+  std::string result;
+  for (const fs::path& part : relative) {
+    if (part.empty() || part == "/") continue;
+    if (!result.empty()) result += '\\';
+    result += part.native();
+  }
+  return result;
+}
+
+std::optional<struct stat> statusOf(const fs::path& native) {
+  struct stat status {};
+  if (native.empty() || stat(native.c_str(), &status) != 0) return std::nullopt;
+  return status;
+}
+
+bool isFolder(const std::optional<struct stat>& status) {
+  return status && S_ISDIR(status->st_mode);
+}
+
+// Windows' read-only attribute, as Wine keeps it: no write permission for anyone. It holds
+// even for root, whom the permission bits would not stop.
+bool isReadOnly(const std::optional<struct stat>& status) {
+  return status && !S_ISDIR(status->st_mode) &&
+         (status->st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
+std::string failureText(int error, const fs::path& native) {
+  switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+      return isFolder(statusOf(native.parent_path())) ? failure::kFileMissing
+                                                      : failure::kFolderMissing;
+    case EISDIR:
+      return failure::kIsFolder;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+      return failure::kAccessDenied;
+    case ETXTBSY:
+    case EBUSY:
+      return failure::kFileInUse;
+    case ENOSPC:
+    case EDQUOT:
+      return failure::kDiskFull;
+    default:
+      return std::error_code(error, std::generic_category()).message();
+  }
+}
+
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int descriptor) : descriptor_(descriptor) {}
+  ~FileDescriptor() {
+    if (descriptor_ >= 0) ::close(descriptor_);
+  }
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+
+  int get() const { return descriptor_; }
+  bool valid() const { return descriptor_ >= 0; }
+  // Closes now; a failure here can still mean lost data. Returns the error, or 0.
+  int close() {
+    const int result = ::close(descriptor_);
+    descriptor_ = -1;
+    return result == 0 ? 0 : errno;
+  }
+
+ private:
+  int descriptor_;
+};
+
+// Reads to the end; returns the error, or 0.
+int readAll(int descriptor, std::string& content) {
+  std::array<char, kChunk> buffer{};
+  for (;;) {
+    const ssize_t count = ::read(descriptor, buffer.data(), buffer.size());
+    if (count < 0 && errno == EINTR) continue;
+    if (count < 0) return errno;
+    if (count == 0) return 0;
+    content.append(buffer.data(), static_cast<std::size_t>(count));
+  }
+}
+
+// Writes every byte; a write that makes no progress counts as a full disk. Returns the error,
+// or 0.
+int writeAll(int descriptor, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t count = ::write(descriptor, bytes.data(), bytes.size());
+    if (count < 0 && errno == EINTR) continue;
+    if (count < 0) return errno;
+    if (count == 0) return ENOSPC;
+    bytes.remove_prefix(static_cast<std::size_t>(count));
+  }
+  return 0;
+}
+
+int openForWriting(const fs::path& native) {
+  int descriptor = -1;
+  do {
+    descriptor = ::open(native.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  } while (descriptor < 0 && errno == EINTR);
+  return descriptor;
+}
+
+}  // namespace
+
+Platform::Platform(PlatformOptions options) : options_(std::move(options)) {
+  if (options_.driveC.empty()) options_.driveC = defaultDriveC();
+  options_.driveC = tidy(options_.driveC);
+  const unsigned wanted =
+      options_.codePage != 0 ? options_.codePage : posix::codePageFromEnvironment();
+  codec_ = AnsiCodec::open(wanted);
+  if (!codec_) codec_ = AnsiCodec::open(kFallbackCodePage);
+  codePage_ = codec_ ? codec_->codePage() : kFallbackCodePage;
+}
+
+fs::path Platform::nativePath(std::string_view path) const {
+  if (path.find('\0') != std::string_view::npos) return {};
+  const WindowsPath parsed = parseWindowsPath(path);
+
+  const auto driveFolder = [this](char drive) -> fs::path {
+    if (drive == 'C') return options_.driveC;
+    if (drive == 'Z') return "/";
+    // Other drives are the links Wine keeps beside drive_c.
+    const char letter = static_cast<char>(drive - 'A' + 'a');
+    return options_.driveC.parent_path() / "dosdevices" / (std::string(1, letter) + ":");
+  };
+  const auto currentFolder = [this]() -> fs::path {
+    if (!options_.currentFolder.empty()) return tidy(options_.currentFolder);
+    std::error_code error;
+    return tidy(fs::current_path(error));
+  };
+
+  fs::path base;
+  switch (parsed.base) {
+    case WindowsPath::Base::Drive:
+      base = driveFolder(parsed.drive);
+      break;
+    case WindowsPath::Base::CurrentFolder:
+      base = currentFolder();
+      for (int level = 0; level < parsed.levelsUp; ++level)
+        base = base.parent_path();
+      break;
+    case WindowsPath::Base::CurrentDriveRoot:
+      base = driveFolder(windowsPath(currentFolder()).front());
+      break;
+    case WindowsPath::Base::Network:
+      return {};  // no network shares from here
+  }
+
+  fs::path result = base;
+  bool matching = true;
+  for (const std::string& name : parsed.names) {
+    if (matching) {
+      if (const auto entry = posix::findEntry(result, name)) {
+        result /= *entry;
+        continue;
+      }
+      matching = false;  // below a missing entry every name stays as written
+    }
+    result /= name;
+  }
+  return result;
+}
+
+std::string Platform::windowsPath(const fs::path& native) const {
+  const fs::path path = tidy(native);
+  auto onDriveC = insideOf(path, options_.driveC);
+  if (!onDriveC) {
+    // The same folder may be reached through a link (/tmp, a prefix moved elsewhere).
+    std::error_code error;
+    const fs::path realPath = fs::weakly_canonical(path, error);
+    const fs::path realDrive = fs::weakly_canonical(options_.driveC, error);
+    if (!error) onDriveC = insideOf(tidy(realPath), tidy(realDrive));
+  }
+  if (onDriveC) return "C:\\" + joinedWithBackslashes(*onDriveC);
+  return "Z:\\" + joinedWithBackslashes(path.relative_path());
+}
+
+bool Platform::fileExists(std::string_view path) const {
+  const auto status = statusOf(nativePath(path));
+  return status && !S_ISDIR(status->st_mode);
+}
+
+bool Platform::folderExists(std::string_view path) const {
+  return isFolder(statusOf(nativePath(path)));
+}
+
+bool Platform::createFolder(std::string_view path) {
+  const fs::path native = nativePath(path);
+  return !native.empty() && ::mkdir(native.c_str(), 0777) == 0;
+}
+
+bool Platform::copyFile(std::string_view from, std::string_view to) {
+  const fs::path source = nativePath(from);
+  const fs::path target = nativePath(to);
+  const auto sourceStatus = statusOf(source);
+  const auto targetStatus = statusOf(target);
+  if (!sourceStatus || S_ISDIR(sourceStatus->st_mode)) return false;
+  if (isFolder(targetStatus) || isReadOnly(targetStatus)) return false;
+  // Copying a file onto itself would truncate it before reading it.
+  if (targetStatus && targetStatus->st_dev == sourceStatus->st_dev &&
+      targetStatus->st_ino == sourceStatus->st_ino) {
+    return false;
+  }
+
+  FileDescriptor input(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
+  if (!input.valid()) return false;
+  FileDescriptor output(openForWriting(target));
+  if (!output.valid()) return false;
+  std::array<char, kChunk> buffer{};
+  for (;;) {
+    const ssize_t count = ::read(input.get(), buffer.data(), buffer.size());
+    if (count < 0 && errno == EINTR) continue;
+    if (count < 0) return false;
+    if (count == 0) break;
+    if (writeAll(output.get(), std::string_view(buffer.data(), static_cast<std::size_t>(count))) !=
+        0) {
+      return false;
+    }
+  }
+  // Like CopyFile: the copy keeps the source's attributes (read-only included) and its time.
+  ::fchmod(output.get(), sourceStatus->st_mode & 07777);
+  const std::array<timespec, 2> times = {sourceStatus->st_atim, sourceStatus->st_mtim};
+  ::futimens(output.get(), times.data());
+  return output.close() == 0;
+}
+
+bool Platform::deleteFile(std::string_view path) {
+  const fs::path native = nativePath(path);
+  struct stat status {};
+  if (native.empty() || lstat(native.c_str(), &status) != 0 || S_ISDIR(status.st_mode)) {
+    return false;
+  }
+  if (isReadOnly(status)) return false;
+  return ::unlink(native.c_str()) == 0;
+}
+
+std::string Platform::readFile(std::string_view path) const {
+  const fs::path native = nativePath(path);
+  const auto fail = [&](const std::string& failure) {
+    return IoError("read", std::string(path), failure);
+  };
+  if (isFolder(statusOf(native))) throw fail(failure::kIsFolder);
+  FileDescriptor file(native.empty() ? -1 : ::open(native.c_str(), O_RDONLY | O_CLOEXEC));
+  if (!file.valid())
+    throw fail(native.empty() ? failure::kFolderMissing : failureText(errno, native));
+  std::string content;
+  if (const int error = readAll(file.get(), content); error != 0) {
+    throw fail(failureText(error, native));
+  }
+  return content;
+}
+
+void Platform::writeFile(std::string_view path, std::string_view bytes) {
+  const fs::path native = nativePath(path);
+  const auto fail = [&](const std::string& failure) {
+    return IoError("write", std::string(path), failure);
+  };
+  if (native.empty()) throw fail(failure::kFolderMissing);
+  const auto status = statusOf(native);
+  if (isFolder(status)) throw fail(failure::kIsFolder);
+  if (isReadOnly(status)) throw fail(failure::kAccessDenied);
+  FileDescriptor file(openForWriting(native));
+  if (!file.valid()) throw fail(failureText(errno, native));
+  if (const int error = writeAll(file.get(), bytes); error != 0) {
+    throw fail(failureText(error, native));
+  }
+  if (const int error = file.close(); error != 0) throw fail(failureText(error, native));
+}
+
+// Without any iconv code page, text passes unchanged rather than being lost.
+std::string Platform::toAnsi(std::string_view text) const {
+  return codec_ ? codec_->toAnsi(text) : std::string(text);
+}
+
+std::string Platform::fromAnsi(std::string_view bytes) const {
+  return codec_ ? codec_->fromAnsi(bytes) : std::string(bytes);
+}
+
+std::string Platform::desktopFolder() const {
+  if (options_.desktopFolder) return *options_.desktopFolder;
+  const fs::path folder = posix::xdgDesktopFolder();
+  return isFolder(statusOf(folder)) ? windowsPath(folder) : std::string{};
+}
+
+std::string Platform::today() const {
+  return options_.today ? *options_.today : posix::shortDateToday();
+}
+
+void Platform::shellOpen(std::string_view target) const {
+  if (target.empty()) return;
+  if (isWebAddress(target)) {
+    posix::startDetached({"xdg-open", std::string(target)});
+    return;
+  }
+  const std::string native = nativePath(target).native();
+  if (native.empty()) return;
+  const std::string extension = lowerExtension(target);
+  if (extension == ".exe" || extension == ".lnk") {
+    posix::startDetached({"wine", "start", "/unix", native});
+  } else {
+    posix::startDetached({"xdg-open", native});
+  }
+}
+
+}  // namespace tavi::platform
