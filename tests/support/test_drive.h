@@ -32,6 +32,9 @@ class TestDrive {
 
   platform::Platform& platform() { return platform_; }
   const std::filesystem::path& root() const { return root_; }
+  // Native folder against which paths without a drive are resolved; by default an empty
+  // "medium" folder beside the drive, made by the first write into it.
+  const std::filesystem::path& currentFolder() const { return currentFolder_; }
   // The native path of a Windows path on this drive ("C:\KivTanOr5\datC.dat"), letters as given.
   std::filesystem::path native(std::string_view windowsPath) const;
 
@@ -41,12 +44,16 @@ class TestDrive {
   std::string read(std::string_view windowsPath) const;
   bool exists(std::string_view windowsPath) const;
   void makeFolder(std::string_view windowsPath) const;
+  // Removes a file or a folder with everything in it.
   void remove(std::string_view windowsPath) const;
+  // Sets or clears Windows' read-only attribute (on POSIX: all write permissions).
+  void setReadOnly(std::string_view windowsPath, bool readOnly = true) const;
   // Names of the files (not folders) directly in a folder, sorted.
   std::vector<std::string> filesIn(std::string_view windowsFolder) const;
 
  private:
   std::filesystem::path root_;
+  std::filesystem::path currentFolder_;
   platform::Platform platform_;
 };
 
