@@ -1,0 +1,199 @@
+// What only the POSIX platform does: finding Windows names on a case-sensitive file system,
+// drive Z:, the user's locale and desktop, and starting other programs.
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <thread>
+
+#include "platform/platform.h"
+#include "platform/posix/desktop_folder.h"
+#include "platform/posix/locale_code_page.h"
+#include "support/test_drive.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using tavi::testing::TestDrive;
+
+TEST(PosixPathResolution, NativePathTakesTheLetterCaseOfExistingEntries) {
+  TestDrive drive;
+  drive.write(R"(C:\KivTanOr5\datLimit.dat)", "");
+  drive.write(R"(C:\KivTanOr5\Настройки\Řeřicha.txt)", "");
+  auto& platform = drive.platform();
+  EXPECT_EQ(platform.nativePath(R"(c:\kivtanor5\DATLIMIT.DAT)"),
+            drive.root() / "KivTanOr5" / "datLimit.dat");
+  EXPECT_EQ(platform.nativePath(R"(C:\KIVTANOR5\НАСТРОЙКИ\řEŘICHA.txt)"),
+            drive.root() / "KivTanOr5" / "Настройки" / "Řeřicha.txt");
+  // Names without a match stay as written, and so does everything below them.
+  EXPECT_EQ(platform.nativePath(R"(C:\kivtanor5\Nový\KivTanOr5)"),
+            drive.root() / "KivTanOr5" / "Nový" / "KivTanOr5");
+}
+
+TEST(PosixPathResolution, AnExactMatchWinsOverOneInAnotherCase) {
+  TestDrive drive;
+  drive.write(R"(C:\KivTanOr5\DATC.DAT)", "upper");
+  drive.write(R"(C:\KivTanOr5\datC.dat)", "exact");
+  drive.write(R"(C:\KivTanOr5\datc.dat)", "lower");
+  EXPECT_EQ(drive.platform().readFile(R"(C:\KivTanOr5\datC.dat)"), "exact");
+  EXPECT_EQ(drive.platform().readFile(R"(C:\KivTanOr5\datc.dat)"), "lower");
+  // Without an exact match the choice does not depend on the order of the folder.
+  EXPECT_EQ(drive.platform().readFile(R"(C:\KivTanOr5\Datc.dat)"), "upper");
+}
+
+TEST(PosixPathResolution, DriveZIsTheRootOfTheFileSystem) {
+  TestDrive drive;
+  const fs::path outside = drive.root().parent_path() / "Outside File.txt";
+  std::ofstream(outside) << "outside";
+  auto& platform = drive.platform();
+  const std::string windowsPath = platform.windowsPath(outside);
+  ASSERT_EQ(windowsPath.substr(0, 3), R"(Z:\)");
+  EXPECT_EQ(platform.nativePath(windowsPath), outside);
+  EXPECT_EQ(platform.readFile(windowsPath), "outside");
+  EXPECT_EQ(platform.nativePath(R"(Z:\)"), fs::path("/"));
+  EXPECT_EQ(platform.windowsPath("/"), R"(Z:\)");
+}
+
+TEST(PosixCodePage, TheUsersLocaleGivesTheCodePageWindowsWouldUse) {
+  struct Case {
+    const char* locale;
+    unsigned codePage;
+  };
+  const Case cases[] = {
+      {"cs_CZ.UTF-8", 1250}, {"sk_SK", 1250},       {"pl_PL.UTF-8", 1250},
+      {"hu_HU.UTF-8", 1250}, {"sr_RS@latin", 1250}, {"ru_RU.UTF-8", 1251},
+      {"uk_UA.UTF-8", 1251}, {"sr_RS.UTF-8", 1251}, {"bg_BG", 1251},
+      {"el_GR.UTF-8", 1253}, {"tr_TR.UTF-8", 1254}, {"he_IL.UTF-8", 1255},
+      {"ar_EG.UTF-8", 1256}, {"lt_LT.UTF-8", 1257}, {"vi_VN", 1258},
+      {"en_US.UTF-8", 1252}, {"de_DE@euro", 1252},  {"sv_SE.UTF-8", 1252},
+      {"C", 1252},           {"POSIX", 1252},       {"", 1252},
+      {"zh_TW.UTF-8", 950},  {"zh_CN.UTF-8", 936},  {"ja_JP.UTF-8", 932},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.locale);
+    EXPECT_EQ(tavi::platform::posix::codePageForLocale(c.locale), c.codePage);
+  }
+}
+
+TEST(PosixCodePage, DoubleByteCodePagesConvertThroughIconv) {
+  tavi::testing::TestDriveOptions options;
+  options.codePage = 932;
+  TestDrive drive(options);
+  const auto& platform = drive.platform();
+  EXPECT_EQ(platform.toAnsi("日本 Ж"), "\x93\xFA\x96\x7B \x84\x47");
+  EXPECT_EQ(platform.fromAnsi("\x93\xFA\x96\x7B"), "日本");
+  EXPECT_EQ(platform.toAnsi("a€b"), "a?b");
+  EXPECT_EQ(platform.fromAnsi("a\x93"), "a\uFFFD");
+}
+
+TEST(PosixDesktop, TheUserDirsFileNamesTheDesktop) {
+  using tavi::platform::posix::desktopFromUserDirs;
+  const fs::path home = "/home/eva";
+  struct Case {
+    const char* content;
+    std::optional<fs::path> desktop;
+  };
+  const Case cases[] = {
+      {"# written by xdg-user-dirs-update\nXDG_DESKTOP_DIR=\"$HOME/Plocha\"\n", home / "Plocha"},
+      {"XDG_DOWNLOAD_DIR=\"$HOME/Downloads\"\nXDG_DESKTOP_DIR=\"/data/Рабочий стол\"\n",
+       fs::path("/data/Рабочий стол")},
+      {"XDG_DESKTOP_DIR=\"$HOME/My \\\"Desk\\\"\"", home / "My \"Desk\""},
+      {"XDG_DESKTOP_DIR=\"$HOME\"\n", home},
+      {"XDG_DESKTOP_DIR=relative\nXDG_DESKTOP_DIRECTORY=\"/x\"\n", std::nullopt},
+      {"", std::nullopt},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.content);
+    EXPECT_EQ(desktopFromUserDirs(c.content, home), c.desktop);
+  }
+}
+
+// Puts a fake opener first on PATH while the test runs.
+class FakeOpeners {
+ public:
+  explicit FakeOpeners(const fs::path& folder) : folder_(folder) {
+    fs::create_directories(folder_);
+    for (const char* name : {"xdg-open", "wine"}) {
+      const fs::path script = folder_ / name;
+      std::ofstream(script) << "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"" << (folder_ / name).native()
+                            << ".args.tmp\"\nmv \"" << script.native() << ".args.tmp\" \""
+                            << script.native() << ".args\"\n";
+      fs::permissions(script, fs::perms::owner_all);
+    }
+    if (const char* path = std::getenv("PATH")) savedPath_ = path;
+    setenv("PATH", (folder_.native() + ":/usr/bin:/bin").c_str(), 1);
+  }
+  ~FakeOpeners() {
+    if (savedPath_) {
+      setenv("PATH", savedPath_->c_str(), 1);
+    } else {
+      unsetenv("PATH");
+    }
+  }
+  FakeOpeners(const FakeOpeners&) = delete;
+  FakeOpeners& operator=(const FakeOpeners&) = delete;
+
+  // The arguments the opener was started with, one a line; empty after five seconds without.
+  std::string argumentsOf(const char* name) const {
+    const fs::path file = folder_ / (std::string(name) + ".args");
+    for (int attempt = 0; attempt < 500 && !fs::exists(file); ++attempt) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    std::ifstream in(file);
+    std::string content{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    fs::remove(file);
+    return content;
+  }
+
+ private:
+  fs::path folder_;
+  std::optional<std::string> savedPath_;
+};
+
+bool hasChildProcesses() {
+  int status = 0;
+  return !(waitpid(-1, &status, WNOHANG) == -1 && errno == ECHILD);
+}
+
+TEST(PosixShellOpen, DocumentsAndAddressesGoToXdgOpenProgramsToWine) {
+  TestDrive drive;
+  drive.write(R"(C:\KivTanOr5\PicWlud\Info Tavi.pdf)", "pdf");
+  drive.write(R"(C:\WinLUD\Tavi Universe.lnk)", "lnk");
+  const FakeOpeners openers(drive.root().parent_path() / "bin");
+  const auto& platform = drive.platform();
+
+  platform.shellOpen(R"(c:\kivtanor5\picwlud\INFO TAVI.PDF)");
+  EXPECT_EQ(openers.argumentsOf("xdg-open"),
+            (drive.root() / "KivTanOr5" / "PicWlud" / "Info Tavi.pdf").native() + "\n");
+
+  platform.shellOpen("https://example.com/a b?x='1'&y=\"$HOME\"");
+  EXPECT_EQ(openers.argumentsOf("xdg-open"), "https://example.com/a b?x='1'&y=\"$HOME\"\n");
+
+  platform.shellOpen(R"(C:\WinLUD\Tavi Universe.lnk)");
+  EXPECT_EQ(openers.argumentsOf("wine"),
+            "start\n/unix\n" + (drive.root() / "WinLUD" / "Tavi Universe.lnk").native() + "\n");
+
+  EXPECT_FALSE(hasChildProcesses());
+}
+
+TEST(PosixShellOpen, AMissingOpenerIsNoError) {
+  TestDrive drive;
+  const char* saved = std::getenv("PATH");
+  const std::string savedPath = saved != nullptr ? saved : "";
+  setenv("PATH", (drive.root() / "nothing-here").c_str(), 1);
+  drive.platform().shellOpen("https://example.com");
+  drive.platform().shellOpen(R"(C:\WinLUD\Tavi Universe.exe)");
+  setenv("PATH", savedPath.c_str(), 1);
+  EXPECT_FALSE(hasChildProcesses());
+}
+
+}  // namespace
