@@ -136,6 +136,18 @@ TEST(CopyFile, ReplacesTheTarget) {
   EXPECT_EQ(drive.read(R"(C:\Medium\GlobalSetPrep.dll)"), "new");
 }
 
+// As CopyFile does on Windows: the copy of a file from a read-only medium is read-only too.
+TEST(CopyFile, CopyOfAReadOnlyFileIsReadOnlyToo) {
+  TestDrive drive;
+  drive.write(R"(C:\Medium\Data\datLimit.dat)", "medium");
+  drive.setReadOnly(R"(C:\Medium\Data\datLimit.dat)");
+  auto& platform = drive.platform();
+  ASSERT_TRUE(platform.copyFile(R"(C:\Medium\Data\datLimit.dat)", R"(C:\KivTanOr5\datLimit.dat)"));
+  EXPECT_EQ(drive.read(R"(C:\KivTanOr5\datLimit.dat)"), "medium");
+  EXPECT_THROW(platform.writeFile(R"(C:\KivTanOr5\datLimit.dat)", "new"), IoError);
+  EXPECT_FALSE(platform.deleteFile(R"(C:\KivTanOr5\datLimit.dat)"));
+}
+
 TEST(CopyFile, FailureReturnsFalseAndKeepsTheTarget) {
   TestDrive drive;
   drive.write(R"(C:\Medium\source.dat)", "source");

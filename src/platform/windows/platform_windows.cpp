@@ -1,1 +1,341 @@
-// placeholder
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+// after windows.h
+#include <shellapi.h>
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <string>
+#include <system_error>
+#include <utility>
+
+#include "platform/io_error.h"
+#include "platform/platform.h"
+#include "platform/windows/wide_text.h"
+#include "platform/windows_path.h"
+
+namespace tavi::platform {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using windows::narrow;
+using windows::widen;
+
+constexpr DWORD kChunk = 64 * 1024;
+constexpr wchar_t kShellFolders[] =
+    L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+
+// An absolute, normalised path without a trailing separator.
+fs::path tidy(const fs::path& path) {
+  std::error_code error;
+  fs::path result = fs::absolute(path, error).lexically_normal();
+  if (!result.has_filename() && result.has_relative_path()) result = result.parent_path();
+  return result;
+}
+
+bool sameName(const fs::path& a, const fs::path& b) {
+  return CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
+}
+
+// The rest of path below root, comparing names as Windows does, without regard to case.
+std::optional<fs::path> insideOf(const fs::path& path, const fs::path& root) {
+  auto at = path.begin();
+  for (const fs::path& part : root) {
+    if (at == path.end() || !sameName(*at, part)) return std::nullopt;
+    ++at;
+  }
+  fs::path rest;
+  for (; at != path.end(); ++at)
+    rest /= *at;
+  return rest;
+}
+
+std::string joinedWithBackslashes(const fs::path& relative) {
+  std::string result;
+  for (const fs::path& part : relative) {
+    if (part.empty() || part == L"\\" || part == L"/") continue;
+    if (!result.empty()) result += '\\';
+    result += narrow(part.native());
+  }
+  return result;
+}
+
+DWORD attributesOf(const fs::path& native) {
+  return native.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(native.c_str());
+}
+
+bool isFolder(const fs::path& native) {
+  const DWORD attributes = attributesOf(native);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// Windows refuses to write a read-only file; checked here as well because Wine, run by root,
+// would let the write through.
+bool isReadOnlyFile(const fs::path& native) {
+  const DWORD attributes = attributesOf(native);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0 &&
+         (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+// The system's own words, without the final full stop and line break.
+std::string systemMessage(DWORD error) {
+  std::array<wchar_t, 512> buffer{};
+  const DWORD length =
+      FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+                     buffer.data(), static_cast<DWORD>(buffer.size()), nullptr);
+  std::wstring text(buffer.data(), length);
+  while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ' ||
+                           text.back() == L'.')) {
+    text.pop_back();
+  }
+  return text.empty() ? "system error " + std::to_string(error) : narrow(text);
+}
+
+std::string failureText(DWORD error, const fs::path& native) {
+  switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+      return failure::kFileMissing;
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH:
+    case ERROR_BAD_NET_NAME:
+      return failure::kFolderMissing;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT:
+      return isFolder(native) ? failure::kIsFolder : failure::kAccessDenied;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+      return failure::kFileInUse;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      return failure::kDiskFull;
+    default:
+      return systemMessage(error);
+  }
+}
+
+class FileHandle {
+ public:
+  explicit FileHandle(HANDLE handle) : handle_(handle) {}
+  ~FileHandle() {
+    if (valid()) CloseHandle(handle_);
+  }
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+
+  HANDLE get() const { return handle_; }
+  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+  // Closes now; returns the error, or 0.
+  DWORD close() {
+    const BOOL closed = CloseHandle(handle_);
+    handle_ = INVALID_HANDLE_VALUE;
+    return closed ? 0 : GetLastError();
+  }
+
+ private:
+  HANDLE handle_;
+};
+
+}  // namespace
+
+Platform::Platform(PlatformOptions options) : options_(std::move(options)) {
+  if (!options_.driveC.empty()) options_.driveC = tidy(options_.driveC);
+  codePage_ =
+      options_.codePage != 0 && IsValidCodePage(options_.codePage) ? options_.codePage : GetACP();
+}
+
+fs::path Platform::nativePath(std::string_view path) const {
+  if (path.find('\0') != std::string_view::npos) return {};
+  const WindowsPath parsed = parseWindowsPath(path);
+  const auto currentFolder = [this]() -> fs::path {
+    if (!options_.currentFolder.empty()) return tidy(options_.currentFolder);
+    std::error_code error;
+    return tidy(fs::current_path(error));
+  };
+
+  fs::path result;
+  switch (parsed.base) {
+    case WindowsPath::Base::Drive:
+      if (parsed.drive == 'C' && !options_.driveC.empty()) {
+        result = options_.driveC;
+      } else {
+        result = std::wstring{static_cast<wchar_t>(parsed.drive), L':', L'\\'};
+      }
+      break;
+    case WindowsPath::Base::CurrentFolder:
+      result = currentFolder();
+      for (int level = 0; level < parsed.levelsUp; ++level)
+        result = result.parent_path();
+      break;
+    case WindowsPath::Base::CurrentDriveRoot:
+      result = currentFolder().root_path();
+      break;
+    case WindowsPath::Base::Network:
+      result = L"\\\\";
+      break;
+  }
+  for (const std::string& name : parsed.names)
+    result /= widen(name);
+  return result;
+}
+
+std::string Platform::windowsPath(const fs::path& native) const {
+  const fs::path path = tidy(native);
+  if (!options_.driveC.empty()) {
+    if (const auto onDriveC = insideOf(path, options_.driveC)) {
+      return "C:\\" + joinedWithBackslashes(*onDriveC);
+    }
+  }
+  std::string result = narrow(path.native());
+  std::replace(result.begin(), result.end(), '/', '\\');
+  return result;
+}
+
+bool Platform::fileExists(std::string_view path) const {
+  const DWORD attributes = attributesOf(nativePath(path));
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool Platform::folderExists(std::string_view path) const {
+  return isFolder(nativePath(path));
+}
+
+bool Platform::createFolder(std::string_view path) {
+  const fs::path native = nativePath(path);
+  return !native.empty() && CreateDirectoryW(native.c_str(), nullptr) != 0;
+}
+
+bool Platform::copyFile(std::string_view from, std::string_view to) {
+  const fs::path source = nativePath(from);
+  const fs::path target = nativePath(to);
+  return !source.empty() && !target.empty() && !isReadOnlyFile(target) &&
+         CopyFileW(source.c_str(), target.c_str(), FALSE) != 0;
+}
+
+bool Platform::deleteFile(std::string_view path) {
+  const fs::path native = nativePath(path);
+  return !native.empty() && DeleteFileW(native.c_str()) != 0;
+}
+
+std::string Platform::readFile(std::string_view path) const {
+  const fs::path native = nativePath(path);
+  const auto fail = [&](const std::string& failure) {
+    return IoError("read", std::string(path), failure);
+  };
+  if (native.empty()) throw fail(failure::kFolderMissing);
+  if (isFolder(native)) throw fail(failure::kIsFolder);
+  FileHandle file(CreateFileW(native.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.valid()) throw fail(failureText(GetLastError(), native));
+  std::string content;
+  std::string buffer(kChunk, '\0');
+  for (;;) {
+    DWORD count = 0;
+    if (!ReadFile(file.get(), buffer.data(), kChunk, &count, nullptr)) {
+      throw fail(failureText(GetLastError(), native));
+    }
+    if (count == 0) break;
+    content.append(buffer.data(), count);
+  }
+  if (const DWORD error = file.close(); error != 0) throw fail(failureText(error, native));
+  return content;
+}
+
+void Platform::writeFile(std::string_view path, std::string_view bytes) {
+  const fs::path native = nativePath(path);
+  const auto fail = [&](const std::string& failure) {
+    return IoError("write", std::string(path), failure);
+  };
+  if (native.empty()) throw fail(failure::kFolderMissing);
+  if (isFolder(native)) throw fail(failure::kIsFolder);
+  if (isReadOnlyFile(native)) throw fail(failure::kAccessDenied);
+  // Opened and then cut to nothing, rather than created anew, so that a hidden or system file
+  // can be rewritten like any other.
+  FileHandle file(CreateFileW(native.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.valid()) throw fail(failureText(GetLastError(), native));
+  if (!SetEndOfFile(file.get())) throw fail(failureText(GetLastError(), native));
+  while (!bytes.empty()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), kChunk));
+    DWORD written = 0;
+    if (!WriteFile(file.get(), bytes.data(), chunk, &written, nullptr)) {
+      throw fail(failureText(GetLastError(), native));
+    }
+    if (written == 0) throw fail(failure::kDiskFull);
+    bytes.remove_prefix(written);
+  }
+  if (const DWORD error = file.close(); error != 0) throw fail(failureText(error, native));
+}
+
+std::string Platform::toAnsi(std::string_view text) const {
+  const std::wstring wide = widen(text);
+  if (wide.empty()) return {};
+  const int wideLength = static_cast<int>(wide.size());
+  const int length =
+      WideCharToMultiByte(codePage_, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
+  if (length <= 0) return std::string(wide.size(), '?');
+  std::string result(static_cast<std::size_t>(length), '\0');
+  WideCharToMultiByte(codePage_, 0, wide.data(), wideLength, result.data(), length, nullptr,
+                      nullptr);
+  return result;
+}
+
+std::string Platform::fromAnsi(std::string_view bytes) const {
+  if (bytes.empty()) return {};
+  const int byteCount = static_cast<int>(bytes.size());
+  const int length = MultiByteToWideChar(codePage_, 0, bytes.data(), byteCount, nullptr, 0);
+  if (length <= 0) return std::string(bytes.size(), '?');
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(codePage_, 0, bytes.data(), byteCount, wide.data(), length);
+  return narrow(wide);
+}
+
+std::string Platform::desktopFolder() const {
+  if (options_.desktopFolder) return *options_.desktopFolder;
+  constexpr DWORD kTypes = RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ;
+  std::wstring value(MAX_PATH, L'\0');
+  for (int attempt = 0; attempt < 4; ++attempt) {
+    DWORD size = static_cast<DWORD>(value.size() * sizeof(wchar_t));
+    const LSTATUS status = RegGetValueW(HKEY_CURRENT_USER, kShellFolders, L"Desktop", kTypes,
+                                        nullptr, value.data(), &size);
+    if (status == ERROR_MORE_DATA) {
+      value.assign(size / sizeof(wchar_t) + 1, L'\0');
+      continue;
+    }
+    if (status != ERROR_SUCCESS) return {};
+    value.resize(wcsnlen(value.c_str(), value.size()));
+    return narrow(value);
+  }
+  return {};
+}
+
+std::string Platform::today() const {
+  if (options_.today) return *options_.today;
+  const int length = GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr,
+                                     nullptr, 0, nullptr);
+  if (length <= 0) return {};
+  std::wstring date(static_cast<std::size_t>(length), L'\0');
+  if (GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date.data(),
+                      length, nullptr) <= 0) {
+    return {};
+  }
+  date.resize(wcsnlen(date.c_str(), date.size()));
+  return narrow(date);
+}
+
+void Platform::shellOpen(std::string_view target) const {
+  if (target.empty()) return;
+  const std::wstring wide = isWebAddress(target) ? widen(target) : nativePath(target).native();
+  if (wide.empty()) return;
+  ShellExecuteW(nullptr, L"open", wide.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+}  // namespace tavi::platform
