@@ -16,6 +16,7 @@
 #include <thread>
 
 #include "platform/platform.h"
+#include "platform/posix/case_fold.h"
 #include "platform/posix/desktop_folder.h"
 #include "platform/posix/locale_code_page.h"
 #include "support/test_drive.h"
@@ -37,6 +38,32 @@ TEST(PosixPathResolution, NativePathTakesTheLetterCaseOfExistingEntries) {
   // Names without a match stay as written, and so does everything below them.
   EXPECT_EQ(platform.nativePath(R"(C:\kivtanor5\Nový\KivTanOr5)"),
             drive.root() / "KivTanOr5" / "Nový" / "KivTanOr5");
+}
+
+TEST(PosixPathResolution, LetterCaseIsIgnoredAsWindowsIgnoresIt) {
+  using tavi::platform::posix::sameNameIgnoringCase;
+  struct Case {
+    std::string a;
+    std::string b;
+    bool same;
+  };
+  const Case cases[] = {
+      {"DATLIMIT.DAT", "datLimit.dat", true},
+      {"ÅÄÖ ÉÈÇ ÞÐ", "åäö éèç þð", true},
+      {"ŁĄĘ ŘŠŽ ŐŰ Ÿ", "łąę řšž őű ÿ", true},
+      {"ЁЖИК ЎІЄ ѢҐ", "ёжик ўіє ѣґ", true},
+      {"ΣΟΦΊΑ ΌΣ", "σοφία ός", true},
+      {"×", "÷", false},
+      {"STRASSE", "straße", false},
+      {"i", "ı", false},
+      {"datLimit.dat", "datLimit.da", false},
+      {"A\xC3", "a\xC3", false},
+      {"a\xC3", "a\xC3", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.a + " / " + c.b);
+    EXPECT_EQ(sameNameIgnoringCase(c.a, c.b), c.same);
+  }
 }
 
 TEST(PosixPathResolution, AnExactMatchWinsOverOneInAnotherCase) {
