@@ -1,0 +1,79 @@
+#include "editor/own_preparations_window.h"
+
+#include <string_view>
+
+#include "editor/own_preparations_list.h"
+#include "editor/own_preparations_texts.h"
+#include "texts/language.h"
+
+namespace tavi::editor {
+namespace {
+
+// Read by the suite's other programs; only this window's save creates it.
+constexpr std::string_view kPreparationList = R"(C:\KivTanOr5\Preparat.txt)";
+
+constexpr texts::MessageNumber kSaveText = 418;
+constexpr texts::MessageNumber kCloseText = 419;
+constexpr texts::MessageNumber kTitleText = 2250;
+constexpr texts::MessageNumber kEmptyItemText = 2251;
+constexpr texts::MessageNumber kRepeatedItemText = 2252;
+
+}  // namespace
+
+TForm25::TForm25(forms::Application& app, WindowSet& windows)
+    : Form(app, "Form25", "Form25", 392, 540),
+      MemoNONE(*this, "MemoNONE", {0, 0, 392, 540}),
+      // The buttons stand over the lower right corner of the list.
+      Uloz(*this, "Uloz", {205, 490, 87, 42}, "Uložit"),
+      Konec(*this, "Konec", {298, 490, 86, 42}, "Konec"),
+      Nastav(*this, "Nastav", {8, 8, 75, 25}, "Nastav"),
+      windows_(windows),
+      table_(ownPreparationsTextTable()) {
+  MemoNONE.setLines({"SeznamprehledNONE"});
+  Nastav.setVisible(false);
+  Uloz.onClick = [this] { UlozClick(); };
+  Konec.onClick = [this] { KonecClick(); };
+  Nastav.onClick = [this] { NastavClick(); };
+  centre();
+  windows.Form25 = this;
+}
+
+std::string TForm25::FATisk(int volba) const {
+  return std::string(table_.editorText(volba, windows_.Languagem));
+}
+
+void TForm25::NastavClick() {
+  windows_.Languagem = texts::loadLanguage(windows_.files);
+  setCaption(FATisk(kTitleText));
+  Uloz.setCaption(FATisk(kSaveText));
+  Konec.setCaption(FATisk(kCloseText));
+  MemoNONE.setLines({});
+  listEncoding_ = TextEncoding::Ansi;
+  platform::Platform& platform = windows_.files.platform();
+  if (windows_.files.FlagExists(kPreparationList)) {
+    DecodedText list = decodeText(platform.readFile(kPreparationList), platform);
+    listEncoding_ = list.encoding;
+    MemoNONE.setLines(editLines(list.text));
+  }
+  centre();
+}
+
+void TForm25::UlozClick() {
+  const std::string text = MemoNONE.text();
+  const PreparationListCheck check = checkPreparationItems(preparationItems(text));
+  if (check.noEmpty && check.noRepeat) {
+    platform::Platform& platform = windows_.files.platform();
+    platform.writeFile(kPreparationList, encodeText(text, listEncoding_, platform));
+    hide();
+  } else if (!check.noEmpty && !check.noRepeat) {
+    app().desktop().showMessage(FATisk(kEmptyItemText) + " " + FATisk(kRepeatedItemText));
+  } else {
+    app().desktop().showMessage(FATisk(check.noEmpty ? kRepeatedItemText : kEmptyItemText));
+  }
+}
+
+void TForm25::KonecClick() {
+  hide();
+}
+
+}  // namespace tavi::editor

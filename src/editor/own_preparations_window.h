@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+
+#include "editor/text_encoding.h"
+#include "editor/window_set.h"
+#include "forms/application.h"
+#include "forms/controls.h"
+#include "forms/form.h"
+#include "texts/text_table.h"
+
+namespace tavi::editor {
+
+// The practitioner's own preparations, one name per line of C:\KivTanOr5\Preparat.txt, edited
+// as plain text. The list is refused while it holds an empty or a repeated name. The main window
+// opens it with show() followed by NastavClick().
+class TForm25 : public forms::Form {
+ public:
+  TForm25(forms::Application& app, WindowSet& windows);
+
+  std::string FATisk(int volba) const;
+
+  // Fill: language, texts and the list as the file holds it now.
+  void NastavClick();
+  void UlozClick();
+  void KonecClick();
+  // The frame's close box does what Konec does.
+  void closedByFrame() override { KonecClick(); }
+
+  forms::Memo MemoNONE;
+  forms::Button Uloz;
+  forms::Button Konec;
+  forms::Button Nastav;
+
+ private:
+  WindowSet& windows_;
+  texts::TextTable table_;
+  // The list goes back in the encoding it came in.
+  TextEncoding listEncoding_ = TextEncoding::Ansi;
+};
+
+}  // namespace tavi::editor
