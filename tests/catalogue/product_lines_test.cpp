@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "store/settings_catalogue.h"
+
 namespace tavi::catalogue {
 namespace {
 
@@ -17,6 +19,18 @@ TEST(ProductLines, TenLinesInIdOrder) {
   EXPECT_EQ(lines[6].checkBox, "doTERRA");
   EXPECT_EQ(lines[6].flagFile, R"(C:\KivTanOr5\datDoTERR.dat)");
   EXPECT_EQ(lines[9].flagFile, R"(C:\KivTanOr5\datDiochi.dat)");
+}
+
+// The main window's load and save keep their own list of these check boxes and files.
+TEST(ProductLines, AgreeWithTheMainWindowSettings) {
+  const auto flags = store::productLineFlags();
+  ASSERT_EQ(flags.size(), allProductLines().size());
+  for (const ProductLine& line : allProductLines()) {
+    SCOPED_TRACE(line.checkBox);
+    const store::ProductLineFlag& flag = store::productLineFlag(line.checkBox);
+    EXPECT_EQ(flag.path, line.flagFile);
+    EXPECT_EQ(flag.productLine, line.id);
+  }
 }
 
 struct CaptionCase {
