@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QPushButton>
+#include <memory>
+
+#include "forms/controls.h"
+#include "frontends/qt/control_view.h"
+
+namespace tavi::frontends::qt {
+
+class ButtonView : public ControlView {
+ public:
+  ButtonView(forms::Button& button, QWidget& parent, InputSink& input);
+  QWidget& widget() override { return *widget_; }
+
+ private:
+  void syncContent(const ViewStyle& style) override;
+
+  forms::Button& button_;
+  std::unique_ptr<QPushButton> widget_;
+};
+
+}  // namespace tavi::frontends::qt

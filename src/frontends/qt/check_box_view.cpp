@@ -1,0 +1,25 @@
+#include "frontends/qt/check_box_view.h"
+
+#include <QSignalBlocker>
+
+namespace tavi::frontends::qt {
+
+CheckBoxView::CheckBoxView(forms::CheckBox& box, QWidget& parent, InputSink& input)
+    : ControlView(box, input), box_(box), widget_(std::make_unique<WholeAreaCheckBox>(&parent)) {
+  widget_->setFocusPolicy(Qt::TabFocus);
+  watch(*widget_);
+  // `clicked` comes from a person only; a tick set by the sync does not raise it.
+  QObject::connect(widget_.get(), &QCheckBox::clicked, this, [this](bool checked) {
+    this->input().deliver(box_,
+                          [this, checked](forms::Application& app) { app.tick(box_, checked); });
+  });
+}
+
+void CheckBoxView::syncContent(const ViewStyle& /*style*/) {
+  const QSignalBlocker quiet(widget_.get());
+  const QString caption = QString::fromStdString(box_.caption());
+  if (widget_->text() != caption) widget_->setText(caption);
+  if (widget_->isChecked() != box_.checked()) widget_->setChecked(box_.checked());
+}
+
+}  // namespace tavi::frontends::qt

@@ -1,0 +1,97 @@
+#include "frontends/qt/control_view.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPalette>
+
+#include "forms/form.h"
+#include "frontends/qt/colors.h"
+#include "frontends/qt/key_codes.h"
+
+namespace tavi::frontends::qt {
+
+ControlView::ControlView(forms::Control& control, InputSink& input)
+    : control_(control), input_(input) {}
+
+void ControlView::sync(const ViewStyle& style, bool force) {
+  if (!force && syncedRevision_ == control_.revision()) return;
+  syncedRevision_ = control_.revision();
+  QWidget& native = widget();
+  const QFont font = style.fonts.font(control_.font(), style.scale);
+  if (native.font() != font) native.setFont(font);
+  applyColors(native);
+  syncContent(style);
+  const QRect where = placement(style.scale.rect(control_.rect()), font);
+  if (native.geometry() != where) native.setGeometry(where);
+  if (native.testAttribute(Qt::WA_Disabled) == control_.enabled()) {
+    native.setEnabled(control_.enabled());
+  }
+  if (native.isHidden() == control_.visible()) native.setVisible(control_.visible());
+}
+
+void ControlView::applyColors(QWidget& native) {
+  const QPalette& system = QApplication::palette();
+  const QColor background = toQColor(control_.color(), system);
+  const forms::Color& textColor = control_.font().color;
+  // The default text colour is left to the palette, so that disabled text still greys out.
+  const QColor text =
+      textColor == forms::Color::windowText() ? QColor() : toQColor(textColor, system);
+  if (background == background_ && text == text_ && native.testAttribute(Qt::WA_SetPalette)) {
+    return;
+  }
+  background_ = background;
+  text_ = text;
+  QPalette palette;
+  if (background.isValid()) palette.setColor(native.backgroundRole(), background);
+  if (text.isValid()) {
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+      for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        palette.setColor(group, role, text);
+      }
+    }
+  }
+  native.setPalette(palette);
+  native.setAutoFillBackground(background.isValid() || fillsOwnBackground());
+}
+
+void ControlView::watch(QWidget& native) {
+  native.installEventFilter(this);
+}
+
+bool ControlView::eventFilter(QObject* /*watched*/, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+      const auto& mouse = static_cast<const QMouseEvent&>(*event);
+      if (mouse.button() != Qt::LeftButton || !control_.canFocus()) return false;
+      return !input_.focusForPress(control_);
+    }
+    case QEvent::FocusIn: {
+      const auto reason = static_cast<const QFocusEvent&>(*event).reason();
+      if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
+        input_.focusByKeyboard(control_);
+      }
+      return false;
+    }
+    case QEvent::KeyPress: {
+      auto& key = static_cast<QKeyEvent&>(*event);
+      if (const auto code = virtualKey(key)) {
+        const bool delivered = input_.deliver(
+            control_, [this, code](forms::Application& app) { app.keyDown(control_, *code); });
+        // The key belonged to the control that had the focus: when a handler moved the focus
+        // away or took the control away, the key goes no further.
+        if (delivered && (control_.form().focused() != &control_ || !control_.showing() ||
+                          !control_.enabled() || !control_.form().visible())) {
+          return true;
+        }
+      }
+      return keyPressed(key);
+    }
+    default:
+      return false;
+  }
+}
+
+}  // namespace tavi::frontends::qt

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QObject>
+#include <QRect>
+#include <QWidget>
+#include <cstdint>
+#include <optional>
+
+#include "forms/control.h"
+#include "frontends/qt/input_sink.h"
+#include "frontends/qt/view_style.h"
+
+class QKeyEvent;
+
+namespace tavi::frontends::qt {
+
+// The native widget of one control. It shows the control's properties and hands the person's
+// actions on it to the model; it decides nothing itself.
+class ControlView : public QObject {
+ public:
+  ControlView(forms::Control& control, InputSink& input);
+  ControlView(const ControlView&) = delete;
+  ControlView& operator=(const ControlView&) = delete;
+
+  forms::Control& control() const { return control_; }
+  virtual QWidget& widget() = 0;
+  // The widget that holds the keyboard focus for the control.
+  virtual QWidget& focusTarget() { return widget(); }
+
+  // Brings the widget in line with the control when the control changed since the last sync;
+  // `force` redraws it anyway (the window's scale or font changed).
+  void sync(const ViewStyle& style, bool force);
+  // The next sync rewrites the widget: a person changed it natively.
+  void invalidate() { syncedRevision_.reset(); }
+
+ protected:
+  // Captions, values and items; called before the geometry is placed.
+  virtual void syncContent(const ViewStyle& style) = 0;
+  // Where the widget goes, given its scaled design rectangle.
+  virtual QRect placement(const QRect& scaled, const QFont& /*font*/) { return scaled; }
+  // Background for an Inherit colour: nothing (the parent shows through) unless overridden.
+  virtual bool fillsOwnBackground() const { return false; }
+  // Keys the widget handles for the control beyond the model's key event (radio arrows).
+  virtual bool keyPressed(QKeyEvent& /*event*/) { return false; }
+
+  // Sends the native widget's input through this view: presses, Tab focus and keys.
+  void watch(QWidget& native);
+  InputSink& input() { return input_; }
+
+ private:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void applyColors(QWidget& native);
+
+  forms::Control& control_;
+  InputSink& input_;
+  std::optional<std::uint64_t> syncedRevision_;
+  QColor background_;
+  QColor text_;
+};
+
+}  // namespace tavi::frontends::qt

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+namespace tavi::frontends::qt {
+
+// The top-level widget of a window. Closing it by its frame is only reported: the model decides
+// whether the window hides or the program ends.
+class FormWindow : public QWidget {
+ public:
+  FormWindow(std::function<void()> closedByFrame, QWidget* owner);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  std::function<void()> closedByFrame_;
+};
+
+}  // namespace tavi::frontends::qt

@@ -1,0 +1,83 @@
+#include "frontends/qt/label_view.h"
+
+#include <QFontMetrics>
+#include <climits>
+
+namespace tavi::frontends::qt {
+
+QString withoutAccelerators(const QString& caption) {
+  QString shown;
+  shown.reserve(caption.size());
+  for (qsizetype i = 0; i < caption.size(); ++i) {
+    if (caption[i] == QLatin1Char('&')) {
+      if (i + 1 < caption.size() && caption[i + 1] == QLatin1Char('&')) shown += caption[++i];
+      continue;
+    }
+    shown += caption[i];
+  }
+  return shown;
+}
+
+namespace {
+
+Qt::Alignment alignmentOf(forms::Alignment alignment) {
+  switch (alignment) {
+    case forms::Alignment::Left:
+      return Qt::AlignLeft | Qt::AlignTop;
+    case forms::Alignment::Center:
+      return Qt::AlignHCenter | Qt::AlignTop;
+    case forms::Alignment::Right:
+      return Qt::AlignRight | Qt::AlignTop;
+  }
+  return Qt::AlignLeft | Qt::AlignTop;
+}
+
+}  // namespace
+
+LabelView::LabelView(forms::Label& label, QWidget& parent, InputSink& input)
+    : ControlView(label, input), label_(label), widget_(std::make_unique<QLabel>(&parent)) {
+  widget_->setTextFormat(Qt::PlainText);
+  widget_->setFocusPolicy(Qt::NoFocus);
+  widget_->setMargin(0);
+  widget_->setIndent(0);
+}
+
+void LabelView::syncContent(const ViewStyle& /*style*/) {
+  const QString caption = withoutAccelerators(QString::fromStdString(label_.caption()));
+  if (widget_->text() != caption) widget_->setText(caption);
+  if (widget_->wordWrap() != label_.wordWrap()) widget_->setWordWrap(label_.wordWrap());
+  const Qt::Alignment alignment = alignmentOf(label_.alignment());
+  if (widget_->alignment() != alignment) widget_->setAlignment(alignment);
+}
+
+QRect LabelView::placement(const QRect& scaled, const QFont& font) {
+  const QString text = widget_->text();
+  if (text.isEmpty()) return scaled;
+  const QFontMetrics metrics(font);
+  QRect placed = scaled;
+  if (label_.wordWrap()) {
+    const int height =
+        metrics.boundingRect(QRect(0, 0, scaled.width(), INT_MAX), Qt::TextWordWrap, text).height();
+    if (height > placed.height()) placed.setHeight(height);
+    return placed;
+  }
+  const QSize needed = metrics.size(0, text) + QSize(1, 0);
+  if (needed.height() > placed.height()) placed.setHeight(needed.height());
+  const int extra = needed.width() - scaled.width();
+  if (extra <= 0) return placed;
+  switch (label_.alignment()) {
+    case forms::Alignment::Left:
+      placed.setWidth(needed.width());
+      break;
+    case forms::Alignment::Right:
+      placed.setLeft(scaled.left() - extra);
+      break;
+    case forms::Alignment::Center:
+      placed.setLeft(scaled.left() - extra / 2);
+      placed.setWidth(needed.width());
+      break;
+  }
+  return placed;
+}
+
+}  // namespace tavi::frontends::qt

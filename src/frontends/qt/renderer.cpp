@@ -1,0 +1,100 @@
+#include "frontends/qt/renderer.h"
+
+#include <QCoreApplication>
+
+namespace tavi::frontends::qt {
+
+namespace {
+
+// Sets a flag for the lifetime of a scope.
+class Raised {
+ public:
+  explicit Raised(bool& flag) : flag_(flag) { flag_ = true; }
+  ~Raised() { flag_ = false; }
+  Raised(const Raised&) = delete;
+  Raised& operator=(const Raised&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+}  // namespace
+
+Renderer::Renderer(forms::Application& app, const platform::Platform& platform)
+    : app_(app), platform_(platform), fonts_(platform) {}
+
+Renderer::~Renderer() {
+  // Secondary windows belong to the main window's widget: they go first.
+  while (!forms_.empty())
+    forms_.pop_back();
+}
+
+FormView* Renderer::viewOf(const forms::Form& form) const {
+  for (const auto& view : forms_) {
+    if (&view->form() == &form) return view.get();
+  }
+  return nullptr;
+}
+
+FormWindow* Renderer::window(const forms::Form& form) const {
+  const FormView* view = viewOf(form);
+  return view == nullptr ? nullptr : &view->window();
+}
+
+QWidget* Renderer::widget(const forms::Control& control) const {
+  const FormView* form = viewOf(control.form());
+  ControlView* view = form == nullptr ? nullptr : form->view(control);
+  return view == nullptr ? nullptr : &view->widget();
+}
+
+void Renderer::sync() {
+  if (syncing_) return;
+  const Raised syncing(syncing_);
+  const auto& forms = app_.forms();
+  while (forms_.size() < forms.size()) {
+    forms::Form& form = *forms[forms_.size()];
+    QWidget* owner = forms_.empty() ? nullptr : &forms_.front()->window();
+    forms_.push_back(std::make_unique<FormView>(form, *this, fonts_, platform_, owner,
+                                                [this, &form] { closedByFrame(form); }));
+  }
+  for (const auto& view : forms_)
+    view->sync();
+}
+
+bool Renderer::run(const std::function<void()>& event) {
+  if (busy_ || syncing_) return false;
+  {
+    const Raised busy(busy_);
+    event();
+  }
+  sync();
+  if (app_.terminated()) QCoreApplication::exit(0);
+  return true;
+}
+
+bool Renderer::deliver(forms::Control& source,
+                       const std::function<void(forms::Application&)>& event) {
+  return run([&] {
+    event(app_);
+    // The widget shows what the person did; the model may have kept or changed something else.
+    if (FormView* view = viewOf(source.form())) view->invalidate(source);
+  });
+}
+
+bool Renderer::focusForPress(forms::Control& control) {
+  if (control.form().focused() != &control) {
+    deliver(control, [&control](forms::Application& app) { app.focus(control); });
+  }
+  return control.form().focused() == &control && !app_.terminated();
+}
+
+void Renderer::focusByKeyboard(forms::Control& control) {
+  if (control.form().focused() == &control) return;
+  deliver(control, [&control](forms::Application& app) { app.focus(control); });
+}
+
+void Renderer::closedByFrame(forms::Form& form) {
+  run([&] { app_.closeWindow(form); });
+}
+
+}  // namespace tavi::frontends::qt

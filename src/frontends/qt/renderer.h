@@ -1,0 +1,58 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "forms/application.h"
+#include "frontends/qt/font_resolver.h"
+#include "frontends/qt/form_view.h"
+#include "frontends/qt/input_sink.h"
+
+class QWidget;
+
+namespace tavi::platform {
+class Platform;
+}
+
+namespace tavi::frontends::qt {
+
+// Draws every window of an application with Qt Widgets and feeds a person's actions back to it
+// as the application's events. It holds no behaviour: after every event, before every modal
+// box and when pending messages are processed, it brings the widgets in line with the model,
+// touching only those whose control changed.
+class Renderer : public InputSink {
+ public:
+  Renderer(forms::Application& app, const platform::Platform& platform);
+  ~Renderer() override;
+  Renderer(const Renderer&) = delete;
+  Renderer& operator=(const Renderer&) = delete;
+
+  forms::Application& app() const { return app_; }
+  // Creates the windows of forms that are new since the last call and brings every window in
+  // line with its form.
+  void sync();
+
+  // The native window of a form and the widget of a control; nullptr before the first sync.
+  FormWindow* window(const forms::Form& form) const;
+  QWidget* widget(const forms::Control& control) const;
+
+  bool deliver(forms::Control& source,
+               const std::function<void(forms::Application&)>& event) override;
+  bool focusForPress(forms::Control& control) override;
+  void focusByKeyboard(forms::Control& control) override;
+
+ private:
+  FormView* viewOf(const forms::Form& form) const;
+  void closedByFrame(forms::Form& form);
+  // Runs one event unless another is running or the widgets are being synced.
+  bool run(const std::function<void()>& event);
+
+  forms::Application& app_;
+  const platform::Platform& platform_;
+  FontResolver fonts_;
+  std::vector<std::unique_ptr<FormView>> forms_;  // in the application's creation order
+  bool busy_ = false;
+  bool syncing_ = false;
+};
+
+}  // namespace tavi::frontends::qt
