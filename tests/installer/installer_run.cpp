@@ -1,0 +1,55 @@
+#include "installer_run.h"
+
+#include <filesystem>
+
+namespace tavi::installer::testing {
+namespace {
+
+std::optional<TestMedium> mediumOf(const Scenario& scenario) {
+  if (scenario.missing.size() == completeMedium().size()) return std::nullopt;
+  return std::optional<TestMedium>(std::in_place, scenario.missing, scenario.mediumLanguageFile);
+}
+
+tavi::testing::TestDriveOptions freshPc(const std::optional<TestMedium>& medium,
+                                        std::string desktopFolder) {
+  tavi::testing::TestDriveOptions options;
+  options.withSettingsFolders = false;
+  options.desktopFolder = std::move(desktopFolder);
+  if (medium) options.currentFolder = medium->folder();
+  return options;
+}
+
+}  // namespace
+
+InstallerRun::InstallerRun(const Scenario& chosen, std::string desktopFolder)
+    : scenario(chosen),
+      medium(mediumOf(scenario)),
+      drive(freshPc(medium, std::move(desktopFolder))),
+      installer(drive.platform(), desktop) {}
+
+void InstallerRun::prepare() {
+  if (!medium) std::filesystem::create_directories(drive.currentFolder());
+  if (scenario.upgrade) drive.write(R"(C:\KivTanOr5\customer15.dat)", "customer");
+  if (scenario.universeInstalledBefore) {
+    drive.write(R"(C:\WinLUD\Tavi Universe.exe)", "an earlier Tavi Universe");
+  }
+  if (!scenario.blockedFolder.empty()) drive.write(scenario.blockedFolder, kInTheWay);
+}
+
+TForm1& InstallerRun::start() {
+  before = installedTree(drive);
+  return installer.start();
+}
+
+bool InstallerRun::pick(texts::LanguageIndex language) {
+  return installer.app.choose(installer.Form1->Language, language);
+}
+
+FileTree InstallerRun::expectedTree() const {
+  FileTree tree = before;
+  for (auto& [path, content] : expectedInstallation(scenario))
+    tree[path] = content;
+  return tree;
+}
+
+}  // namespace tavi::installer::testing
