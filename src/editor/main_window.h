@@ -1,0 +1,243 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "catalogue/product_groups.h"
+#include "editor/window_set.h"
+#include "forms/application.h"
+#include "forms/controls.h"
+#include "forms/form.h"
+
+namespace tavi::editor {
+
+// The maker's web site, named in the window's design caption, and its upgrade download page,
+// which Upgrade2 shows.
+inline constexpr std::string_view kMakerSite = "www.tavitherapy.com";
+inline constexpr std::string_view kUpgradePage = "https://www.tavitherapy.com/upgrade";
+
+// The main settings window of "Tavi Setting". The controls stand as the window is designed, in
+// Czech; filling them from the settings folder is the window's load.
+class TForm8 : public forms::Form {
+ public:
+  TForm8(forms::Application& app, WindowSet& windows);
+
+  void created() override;
+
+  // The main window's text in the current language.
+  std::string FATisk(int volba) const;
+
+  // The four controls that stand for one product group.
+  struct GroupRow {
+    const catalogue::ProductGroup& group;
+    forms::Button& open;
+    forms::Button& selectAll;  // "•"
+    forms::CheckBox& allSelected;
+    forms::CheckBox& anySelected;
+  };
+  // The row of the group with that key ("NuSkin"); throws std::out_of_range for an unknown key.
+  GroupRow groupRow(std::string_view key);
+
+  void KonecClick();
+
+  // Group rows: each open button shows its selection window filled from the flag files; each
+  // "•" selects the whole group, or deselects it when the indicator says all are selected.
+  void QuantumMineralsClick();
+  void PraparatyClick();
+  void Praparaty2Click();
+  void Praparaty3Click();
+  void FinClubClick();
+  void LRClick();
+  void KoloidniClick();
+  void ZeleneClick();
+  void HealthDetoxClick();
+  void BenedictusPClick();
+  void DedekClick();
+  void MycomedikaClick();
+  void HarmoneloClick();
+  void NuSkinClick();
+  void StarlifeClick();
+  void NastrZdrClick();
+  void ZinzinoClick();
+  void QuantumMineralsAllClick();
+  void PraparatyAllClick();
+  void Praparaty2AllClick();
+  void Praparaty3AllClick();
+  void FinClubAllClick();
+  void LRAllClick();
+  void KoloidniAllClick();
+  void ZeleneAllClick();
+  void HealthDetoxAllClick();
+  void TlBenedisctusClick();
+  void DedekAllClick();
+  void MycomedikaAllClick();
+  void HarmoneloAllClick();
+  void NuSkinAllClick();
+  void StarlifeAllClick();
+  void NastrZdrAllClick();
+  void ZinzinoAllClick();
+  void MePreparatClick();
+  // Sets every group's two indicators from the product flag files. The selection windows call
+  // it after they saved.
+  void VyplnCtvereckyClick();
+
+  // ---- Top band: output folder, database folder, information ----
+  forms::Edit Edit2;  // a caption drawn as a field
+  forms::Label Label3;
+  forms::Edit Edit3;  // the example path
+  forms::Edit Cesta;
+  forms::Edit CestaDBZ;
+  forms::Button Info_pouz;
+  forms::Button BtDBZ;
+  forms::Button SettingInfo;
+  forms::Button BtColor;
+
+  // ---- Top band, right: toggle buttons, port, languages ----
+  forms::Button ProcZatTl;
+  forms::Button StavPredTl;
+  forms::Button Ther6;
+  forms::Button RozsireniSWE;
+  forms::Button ResetAll;
+  forms::Label COM;
+  forms::Edit COM_Nr;
+  forms::Picture Image1;
+  forms::Button InfoPC;
+
+  // ---- Left column: options ----
+  forms::CheckBox Podadresar;
+  forms::CheckBox PrgRavo;
+  forms::CheckBox PrgElzapp;
+  forms::CheckBox AddFile;
+  forms::CheckBox EmailTiming;
+  forms::CheckBox PosF;
+  forms::CheckBox PosF2;
+  forms::CheckBox VegeTXT;
+  forms::CheckBox CheckProgram;
+  forms::CheckBox OpenLast;
+  forms::CheckBox DetekMaxToDo;
+  forms::CheckBox Automat;
+  forms::CheckBox BezDiakrit;
+  forms::CheckBox BezDiakrit2;
+  forms::CheckBox ScaleWindows;
+  forms::CheckBox SlowPC;
+  forms::CheckBox ProcZobr;
+  forms::CheckBox DarkColor;
+  forms::CheckBox ProtokolSUMA;
+  forms::CheckBox YearFirs;
+  forms::CheckBox NewVesion;
+  forms::CheckBox NevT_Color;
+
+  // ---- Middle column: product lines, each with its information button ----
+  forms::Button InfoDopl;
+  forms::CheckBox PckPrep;    // lies on the left end of InfoDopl
+  forms::CheckBox ZobrVPrep;  // lies on the right end of InfoDopl
+  forms::CheckBox Velmira;
+  forms::Button IVelmira;
+  forms::CheckBox Joalis;
+  forms::Button IJoalis;
+  forms::CheckBox Energy;
+  forms::Button IEnergy;
+  forms::CheckBox Diochi;
+  forms::Button IDiochi;
+  forms::CheckBox doTERRA;
+  forms::Button IdoTERRA;
+  forms::CheckBox Nadeje;
+  forms::Button INadeje;
+  forms::CheckBox BachBox;
+  forms::Button IBachBox;
+  forms::CheckBox Bioligo;
+  forms::Button IBioligo;
+  forms::CheckBox Australske;
+  forms::Button IAustralske;
+  forms::CheckBox HerbalExtracts;
+  forms::Button IBenedictus;  // the information button of HerbalExtracts
+  forms::CheckBox Schlussler;
+  forms::Button ISchlussler;
+  forms::Button MePreparat;
+
+  // ---- Right column: product groups, top to bottom; each row is all, any, "•", open ----
+  forms::Edit Edit1;  // a caption drawn as a field
+  forms::Button IPrepPrepPrep;
+  forms::Button IPrepPrep;
+  forms::CheckBox ChQuantum, ChQuantumx;
+  forms::Button QuantumMineralsAll, QuantumMinerals;
+  forms::CheckBox Prep, Prepx;
+  forms::Button PraparatyAll, Praparaty;
+  forms::CheckBox Prep2, Prep2x;
+  forms::Button Praparaty2All, Praparaty2;
+  forms::CheckBox Prep3, Prep3x;
+  forms::Button Praparaty3All, Praparaty3;
+  forms::CheckBox Fin, Finx;
+  forms::Button FinClubAll, FinClub;
+  forms::CheckBox ChLR, ChLRx;
+  forms::Button LRAll, LR;
+  forms::CheckBox ChKoloid, ChKoloidx;
+  forms::Button KoloidniAll, Koloidni;
+  forms::CheckBox ChZel, ChZelx;
+  forms::Button ZeleneAll, Zelene;
+  forms::CheckBox ChHealth, ChHealthx;
+  forms::Button HealthDetoxAll, HealthDetox;
+  forms::CheckBox ChBenedic, ChBenedicx;
+  forms::Button TlBenedisctus, BenedictusP;
+  forms::CheckBox ChDedek, ChDedekx;
+  forms::Button DedekAll, Dedek;
+  forms::CheckBox ChMycomedika, ChMycomedikax;
+  forms::Button MycomedikaAll, Mycomedika;
+  forms::CheckBox ChHarmonelo, ChHarmonelox;
+  forms::Button HarmoneloAll, Harmonelo;
+  forms::CheckBox ChNuSkin, ChNuSkinx;
+  forms::Button NuSkinAll, NuSkin;
+  forms::CheckBox ChStarlife, ChStarlifex;
+  forms::Button StarlifeAll, Starlife;
+  forms::CheckBox ChNastrZdr, ChNastrZdrx;
+  forms::Button NastrZdrAll, NastrZdr;
+  forms::CheckBox ChZinzino, ChZinzinox;
+  forms::Button ZinzinoAll, Zinzino;
+
+  // ---- Bottom left: measurement values ----
+  forms::Label Citlivos_popis1;
+  forms::Label citlivost_ukazatel1;
+  forms::ScrollBar nastav_citlivost;
+  forms::Label Citlivos_mala;
+  forms::Label Citlivos_mala1;
+  forms::Label Citlivos_popis4;
+  forms::Label limit_ukazatel;
+  forms::Label Citlivos_popis5;
+  forms::ScrollBar nastav_limit;
+  forms::Label Citlivos_popis2;
+  forms::Label UkazatelPismo;
+  forms::ScrollBar VelPism;
+  forms::Panel Panel3;
+  forms::Label pops3;
+  forms::Label Kolikmin;
+  forms::ScrollBar pricist;
+  forms::Label PlusRifePop;
+  forms::Label PlusRifeStav;
+  forms::ScrollBar PlusRife;
+  forms::RadioGroup detail_samost3;
+  forms::RadioGroup Zpusob_mereni;
+  forms::Edit Upgrade1;
+  forms::Edit Upgrade2;
+
+  // ---- Bottom buttons ----
+  forms::Button Uloz;
+  forms::Button Konec;
+  forms::Button Info;
+
+  // ---- Never shown: settings kept without a control of their own, and operations ----
+  forms::CheckBox Animal;
+  forms::Edit ZoomWin;
+  forms::CheckBox MtdVsbl;
+  forms::Button vyplnset;
+  forms::Button VyplnCtverecky;
+
+ private:
+  void bindHandlers();
+  void bindGroupHandlers();
+  void openGroup(std::string_view key);
+  void selectWholeGroup(std::string_view key);
+
+  WindowSet& windows_;
+};
+
+}  // namespace tavi::editor
