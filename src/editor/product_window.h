@@ -36,7 +36,7 @@ class TProductWindow : public forms::Form {
   const ProductWindowDesign& design() const { return design_; }
   const catalogue::ProductGroup& group() const { return group_; }
   // The box of one of the group's products ("DopButt57", "CheckBox211"); throws
-  // std::out_of_range for a product of another group.
+  // std::invalid_argument for a product of another group.
   forms::CheckBox& product(catalogue::ProductIndex index) const;
   // The product boxes from the top of the first column to the bottom of the last.
   const std::vector<std::unique_ptr<forms::CheckBox>>& productBoxes() const { return boxes_; }

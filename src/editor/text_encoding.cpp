@@ -1,7 +1,9 @@
 #include "editor/text_encoding.h"
 
 #include <cstddef>
-#include <cstdint>
+#include <string>
+
+#include "platform/utf8.h"
 
 namespace tavi::editor {
 namespace {
@@ -9,77 +11,12 @@ namespace {
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16LittleEndianMark = "\xFF\xFE";
 constexpr std::string_view kUtf16BigEndianMark = "\xFE\xFF";
-constexpr char32_t kReplacement = 0xFFFD;
 
-void appendUtf8(std::string& out, char32_t c) {
-  if ((c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) c = kReplacement;
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
+bool isHighSurrogate(char32_t unit) {
+  return unit >= 0xD800 && unit <= 0xDBFF;
 }
-
-// The next code point of UTF-8 text; an ill-formed sequence yields U+FFFD and is skipped
-// byte by byte, so nothing after it is lost.
-char32_t nextUtf8(std::string_view text, std::size_t& i) {
-  const auto byte = [&](std::size_t at) { return static_cast<unsigned char>(text[at]); };
-  const unsigned char lead = byte(i);
-  if (lead < 0x80) {
-    ++i;
-    return lead;
-  }
-  std::size_t length = 0;
-  char32_t c = 0;
-  char32_t minimum = 0;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-    c = lead & 0x1Fu;
-    minimum = 0x80;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    c = lead & 0x0Fu;
-    minimum = 0x800;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    c = lead & 0x07u;
-    minimum = 0x10000;
-  }
-  if (length == 0 || i + length > text.size()) {
-    ++i;
-    return kReplacement;
-  }
-  for (std::size_t k = 1; k < length; ++k) {
-    if ((byte(i + k) & 0xC0u) != 0x80u) {
-      ++i;
-      return kReplacement;
-    }
-    c = (c << 6) | (byte(i + k) & 0x3Fu);
-  }
-  if (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-    ++i;
-    return kReplacement;
-  }
-  i += length;
-  return c;
-}
-
-std::string wellFormedUtf8(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size();)
-    appendUtf8(out, nextUtf8(text, i));
-  return out;
+bool isLowSurrogate(char32_t unit) {
+  return unit >= 0xDC00 && unit <= 0xDFFF;
 }
 
 std::string utf16ToUtf8(std::string_view bytes, bool bigEndian) {
@@ -92,19 +29,16 @@ std::string utf16ToUtf8(std::string_view bytes, bool bigEndian) {
   out.reserve(bytes.size());
   std::size_t i = 0;
   while (i + 1 < bytes.size()) {
-    const char32_t high = unit(i);
+    const char32_t first = unit(i);
     i += 2;
-    if (high >= 0xD800 && high <= 0xDBFF && i + 1 < bytes.size()) {
-      const char32_t low = unit(i);
-      if (low >= 0xDC00 && low <= 0xDFFF) {
-        i += 2;
-        appendUtf8(out, 0x10000 + ((high - 0xD800) << 10) + (low - 0xDC00));
-        continue;
-      }
+    if (isHighSurrogate(first) && i + 1 < bytes.size() && isLowSurrogate(unit(i))) {
+      platform::utf8::append(out, 0x10000 + ((first - 0xD800) << 10) + (unit(i) - 0xDC00));
+      i += 2;
+    } else {
+      platform::utf8::append(out, first);  // a lone surrogate becomes U+FFFD
     }
-    appendUtf8(out, high);  // a lone surrogate becomes U+FFFD there
   }
-  if (i < bytes.size()) appendUtf8(out, kReplacement);  // an odd last byte
+  if (i < bytes.size()) platform::utf8::append(out, platform::utf8::kReplacement);
   return out;
 }
 
@@ -117,8 +51,7 @@ std::string utf8ToUtf16(std::string_view text, bool bigEndian) {
     out += bigEndian ? high : low;
     out += bigEndian ? low : high;
   };
-  for (std::size_t i = 0; i < text.size();) {
-    const char32_t c = nextUtf8(text, i);
+  for (const char32_t c : platform::utf8::decode(text)) {
     if (c >= 0x10000) {
       put(0xD800 + ((c - 0x10000) >> 10));
       put(0xDC00 + ((c - 0x10000) & 0x3FF));
@@ -127,6 +60,10 @@ std::string utf8ToUtf16(std::string_view text, bool bigEndian) {
     }
   }
   return out;
+}
+
+std::string wellFormedUtf8(std::string_view text) {
+  return platform::utf8::encode(platform::utf8::decode(text));
 }
 
 }  // namespace
