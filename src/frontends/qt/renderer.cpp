@@ -6,16 +6,17 @@ namespace tavi::frontends::qt {
 
 namespace {
 
-// Sets a flag for the lifetime of a scope.
+// Sets a flag for the lifetime of a scope, then gives it its earlier value back.
 class Raised {
  public:
-  explicit Raised(bool& flag) : flag_(flag) { flag_ = true; }
-  ~Raised() { flag_ = false; }
+  explicit Raised(bool& flag) : flag_(flag), earlier_(flag) { flag_ = true; }
+  ~Raised() { flag_ = earlier_; }
   Raised(const Raised&) = delete;
   Raised& operator=(const Raised&) = delete;
 
  private:
   bool& flag_;
+  bool earlier_;
 };
 
 }  // namespace
@@ -61,8 +62,8 @@ void Renderer::sync() {
     view->sync();
 }
 
-bool Renderer::run(const std::function<void()>& event) {
-  if (busy_ || syncing_) return false;
+bool Renderer::run(const std::function<void()>& event, bool evenWhileBusy) {
+  if (syncing_ || (busy_ && !evenWhileBusy)) return false;
   {
     const Raised busy(busy_);
     event();
@@ -93,8 +94,10 @@ void Renderer::focusByKeyboard(forms::Control& control) {
   deliver(control, [&control](forms::Application& app) { app.focus(control); });
 }
 
+// The window system asks to close a window even while a long handler lets pending messages
+// run; the model decides what that means then (the installer remembers it until it is done).
 void Renderer::closedByFrame(forms::Form& form) {
-  run([&] { app_.closeWindow(form); });
+  run([&] { app_.closeWindow(form); }, true);
 }
 
 }  // namespace tavi::frontends::qt

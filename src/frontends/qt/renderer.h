@@ -44,8 +44,9 @@ class Renderer : public InputSink {
  private:
   FormView* viewOf(const forms::Form& form) const;
   void closedByFrame(forms::Form& form);
-  // Runs one event unless another is running or the widgets are being synced.
-  bool run(const std::function<void()>& event);
+  // Runs one event unless the widgets are being synced or, but for `evenWhileBusy`, another
+  // event is running.
+  bool run(const std::function<void()>& event, bool evenWhileBusy = false);
 
   forms::Application& app_;
   const platform::Platform& platform_;

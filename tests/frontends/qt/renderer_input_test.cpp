@@ -135,6 +135,19 @@ TEST_F(RendererInputTest, ClosingByTheFrameLetsTheModelDecide) {
   EXPECT_TRUE(app.terminated());  // the main window ends the program
 }
 
+TEST_F(RendererInputTest, AWindowClosedWhileAHandlerRunsStillReachesTheModel) {
+  auto& second = app.create<DemoWindow>("Form2");
+  app.dispatch([&] { second.show(); });
+  renderer.sync();
+  window.Save.onClick = [&] {
+    renderer.window(second)->close();  // as when pending messages run inside a long handler
+    window.log.push_back(second.visible() ? "open" : "hidden");
+  };
+  QTest::mouseClick(&native<QPushButton>(window.Save), Qt::LeftButton);
+  EXPECT_EQ(window.log, Log{"hidden"});
+  EXPECT_FALSE(renderer.window(second)->isVisible());
+}
+
 TEST_F(RendererInputTest, AWindowThatIgnoresItsCloseBoxStaysOpen) {
   struct Stubborn : DemoWindow {
     using DemoWindow::DemoWindow;
