@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "editor/window_set.h"
 #include "forms/application.h"
 #include "forms/desktop_services.h"
@@ -39,6 +41,9 @@ class Editor {
   TProductWindow& Form31;
   TProductWindow& Form32;
   TProductWindow& Form33;
+
+ private:
+  TProductWindow& createSelectionWindow(std::string_view windowClass);
 };
 
 }  // namespace tavi::editor
