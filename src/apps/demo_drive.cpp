@@ -1,0 +1,25 @@
+#include "apps/demo_drive.h"
+
+#include "apps/demo_medium.h"
+#include "forms/scripted_desktop.h"
+#include "installer/installer.h"
+#include "platform/platform.h"
+
+namespace tavi::apps {
+
+DemoInstallation installDemoDrive(const DemoDrive& drive, int language) {
+  writeDemoMedium(drive.medium(), {.language = language});
+  std::filesystem::create_directories(drive.desktop());
+
+  platform::PlatformOptions options;
+  options.driveC = drive.driveC();
+  options.currentFolder = drive.medium();
+  options.desktopFolder = DemoDrive::kDesktopPath;
+  platform::Platform platform(options);
+  forms::ScriptedDesktop desktop;
+  installer::Installer setup(platform, desktop);
+  setup.start();
+  return {desktop.messages(), desktop.errors()};
+}
+
+}  // namespace tavi::apps
