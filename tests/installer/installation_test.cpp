@@ -84,6 +84,7 @@ TEST(Installation, FullInstallationInEachLanguage) {
     EXPECT_FALSE(form.upgrade);
     EXPECT_TRUE(sameTree(run.expectedTree(), installedTree(run.drive)));
     EXPECT_EQ(desktopManuals(run.drive), c.desktopManuals);
+    EXPECT_EQ(form.Desktopadrstr, std::string(kDesktop) + R"(\Tavi Universe.lnk)");
     EXPECT_EQ(run.desktop.messages(), Texts{c.completion});
     EXPECT_EQ(run.desktop.shellOpens(), Texts{kDriverShortcut});
     EXPECT_TRUE(run.desktop.errors().empty());
@@ -214,22 +215,20 @@ TEST(Installation, DriverSetUpStartsOnlyWhenTavisUniverseIsNewAndTheDriverIsInPl
 }
 
 // Any single file may be missing from the medium: it is skipped without a word, and what
-// depends on it follows. One file of each list, and each file that something depends on.
+// depends on it follows. One file of each list, and each file that something depends on (the
+// driver's files and the German manual have their own tests).
 TEST(Installation, AMediumMissingASingleFile) {
   const char* const missingFiles[] = {
       "VVlud.DLL",
       R"(DWin\MultiG\NevT GENER5.lnk)",
       R"(Data\datFED.dat)",
       R"(Data\FrFscan10.jpg)",
-      R"(DataFr\LudrinNevT.txt)",   // also the generator tool's copies
-      "NevT Gener.lnk",             // copied twice, under both spellings
-      "Tavi Therapy DATA.lnk",      // the three data shortcuts on the desktop
-      R"(DWin\Tavi Scan.exe)",      // its data shortcut, not "Tavi Scan.lnk"
-      "Tavi Scan DE.pdf",           // the English manual instead
-      "NevT Gener EN.pdf",          // none on the desktop either
-      "Tavi Universe.lnk",          // nor on the desktop after the driver step
-      R"(DWin\Tavi Universe.exe)",  // no driver step
-      R"(CH341SER\SETUP.EXE)",      // message 5 instead of the driver's set-up
+      R"(DataFr\LudrinNevT.txt)",  // also the generator tool's copies
+      "NevT Gener.lnk",            // copied twice, under both spellings
+      "Tavi Therapy DATA.lnk",     // the three data shortcuts on the desktop
+      R"(DWin\Tavi Scan.exe)",     // its data shortcut, not "Tavi Scan.lnk"
+      "NevT Gener EN.pdf",         // none on the desktop either
+      "Tavi Universe.lnk",         // nor on the desktop after the driver step
       R"(CH341SER\DRVSETUP64\DRVSETUP64.exe)",
   };
   for (const char* missing : missingFiles) {

@@ -28,11 +28,12 @@ void add(std::vector<std::string>& files, std::string_view folder,
 void addNumbered(std::vector<std::string>& files, std::string_view folder, std::string_view prefix,
                  int first, int last, int digits, std::string_view suffix) {
   for (int number = first; number <= last; ++number) {
-    std::string digitsText = std::to_string(number);
-    while (static_cast<int>(digitsText.size()) < digits)
-      digitsText.insert(0, "0");
-    files.push_back(std::string(folder) + "\\" + std::string(prefix) + digitsText +
-                    std::string(suffix));
+    const std::string digitsText = std::to_string(number);
+    const std::size_t padding =
+        std::max<std::size_t>(static_cast<std::size_t>(digits), digitsText.size()) -
+        digitsText.size();
+    files.push_back(std::string(folder) + "\\" + std::string(prefix) + std::string(padding, '0') +
+                    digitsText + std::string(suffix));
   }
 }
 
