@@ -57,6 +57,11 @@ bool Application::click(Control& control) {
         if (picture.onClick) picture.onClick();
         break;
       }
+      case ControlKind::Edit: {
+        auto& edit = static_cast<Edit&>(control);
+        if (edit.onClick) edit.onClick();
+        break;
+      }
       case ControlKind::CheckBox: {
         auto& box = static_cast<CheckBox&>(control);
         box.setChecked(!box.checked());

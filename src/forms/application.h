@@ -41,7 +41,7 @@ class Application {
   Form* mainForm() const { return forms_.empty() ? nullptr : forms_.front().get(); }
 
   // Events.
-  bool click(Control& control);  // button, picture, check box (toggles), or focus only
+  bool click(Control& control);  // button, picture, edit field, check box (toggles)
   bool tick(CheckBox& box, bool checked);
   bool choose(RadioGroup& group, int itemIndex);
   bool changeText(Edit& edit, std::string text);

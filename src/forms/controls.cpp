@@ -68,6 +68,12 @@ void Edit::setReadOnly(bool readOnly) {
   changed();
 }
 
+void Edit::setBorder(bool border) {
+  if (border_ == border) return;
+  border_ = border;
+  changed();
+}
+
 Memo::Memo(Form& form, std::string name, Rect rect, Panel* parent)
     : Control(form, ControlKind::Memo, std::move(name), rect, parent) {}
 
@@ -101,10 +107,8 @@ void Memo::setText(std::string_view text) {
         line += c;
       }
     }
-    // A text that ends with a line break has no empty line after it, as in the native control.
-    if (!line.empty() || (text.back() != '\n' && text.back() != '\r')) {
-      lines.push_back(std::move(line));
-    }
+    // A final line break is kept as an empty last line, so the text survives exactly.
+    lines.push_back(std::move(line));
   }
   setLines(std::move(lines));
 }

@@ -56,14 +56,21 @@ class Edit : public Control {
   void setText(std::string text);
   bool readOnly() const { return readOnly_; }
   void setReadOnly(bool readOnly);
+  // False for a field drawn without its frame, to read like a label.
+  bool border() const { return border_; }
+  void setBorder(bool border);
   std::function<void()> onChange;
+  // A click into the field, after the focus has moved there.
+  std::function<void()> onClick;
 
  private:
   std::string text_;
   bool readOnly_ = false;
+  bool border_ = true;
 };
 
-// A multi-line edit field; its text is a list of lines.
+// A multi-line edit field; its text is a list of lines split at every line break, so a text
+// that ends with a line break has an empty last line and the text round-trips exactly.
 class Memo : public Control {
  public:
   Memo(Form& form, std::string name, Rect rect, Panel* parent = nullptr);
@@ -71,7 +78,7 @@ class Memo : public Control {
   void setLines(std::vector<std::string> lines);
   // The whole text with CR LF between lines, as the native control holds it.
   std::string text() const;
-  // Splits at CR LF, LF or CR.
+  // Splits at CR LF, LF or CR; the breaks become CR LF.
   void setText(std::string_view text);
   std::function<void()> onChange;
 

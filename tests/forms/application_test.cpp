@@ -94,6 +94,14 @@ TEST_F(ApplicationTest, AnExitHandlerThatTakesTheFocusBackCancelsTheClick) {
   EXPECT_EQ(main.focused(), &main.Port);
 }
 
+TEST_F(ApplicationTest, AClickIntoAFieldFocusesItThenRunsItsClickHandler) {
+  main.Port.onClick = [this] { main.log.push_back(main.focused() == &main.Port ? "in" : "out"); };
+  app.focus(main.Save);
+  main.log.clear();
+  EXPECT_TRUE(app.click(main.Port));
+  EXPECT_EQ(main.log, Log{"in"});
+}
+
 TEST_F(ApplicationTest, PicturesAndLabelsDoNotTakeTheFocus) {
   app.focus(main.Port);
   main.log.clear();

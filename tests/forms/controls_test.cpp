@@ -77,7 +77,7 @@ TEST_F(ControlsTest, MemoSplitsTextIntoLines) {
       {"", {}},
       {"one", {"one"}},
       {"one\r\ntwo", {"one", "two"}},
-      {"one\ntwo\n", {"one", "two"}},
+      {"one\ntwo\n", {"one", "two", ""}},
       {"one\rtwo\r\n\r\nfour", {"one", "two", "", "four"}},
   };
   Memo memo{window, "Memo", {}};
@@ -87,6 +87,8 @@ TEST_F(ControlsTest, MemoSplitsTextIntoLines) {
   }
   memo.setLines({"a", "b"});
   EXPECT_EQ(memo.text(), "a\r\nb");
+  memo.setText("a\nb\n");
+  EXPECT_EQ(memo.text(), "a\r\nb\r\n");
 }
 
 TEST_F(ControlsTest, RevisionRisesOnlyWhenAPropertyChanges) {
