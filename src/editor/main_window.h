@@ -81,6 +81,11 @@ class TForm8 : public forms::Form {
   // it after they saved.
   void VyplnCtvereckyClick();
 
+  // ---- Load and save (main_window_load.cpp, main_window_save.cpp) ----
+
+  // ---- Option handlers and service codes (main_window_options.cpp, main_window_service.cpp) ----
+
+
   // ---- Top band: output folder, database folder, information ----
   forms::Edit Edit2;  // a caption drawn as a field
   forms::Label Label3;
@@ -236,6 +241,10 @@ class TForm8 : public forms::Form {
   void bindGroupHandlers();
   void openGroup(std::string_view key);
   void selectWholeGroup(std::string_view key);
+
+  // ---- Load and save: private helpers ----
+
+  // ---- Option handlers and service codes: private helpers ----
 
   WindowSet& windows_;
 };
