@@ -19,24 +19,6 @@ std::vector<std::string_view> preparationItems(std::string_view text) {
   return items;
 }
 
-std::vector<std::string> editLines(std::string_view text) {
-  std::vector<std::string> lines;
-  if (text.empty()) return lines;
-  std::string line;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c == '\r' || c == '\n') {
-      lines.push_back(std::move(line));
-      line.clear();
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    } else {
-      line += c;
-    }
-  }
-  lines.push_back(std::move(line));
-  return lines;
-}
-
 PreparationListCheck checkPreparationItems(const std::vector<std::string_view>& items) {
   PreparationListCheck check;
   // A set keeps a list of thousands of names quick; the verdict is that of comparing every

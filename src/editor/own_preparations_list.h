@@ -10,10 +10,6 @@ namespace tavi::editor {
 // line break at the very end makes no empty last item; an empty text has no items.
 std::vector<std::string_view> preparationItems(std::string_view text);
 
-// The lines an edit field shows for a text read from the file, split at CR LF, LF or CR; a
-// final line break is kept as a last empty line, so that the text comes back unchanged.
-std::vector<std::string> editLines(std::string_view text);
-
 struct PreparationListCheck {
   bool noEmpty = true;   // no item is empty; a line of blanks is not empty
   bool noRepeat = true;  // no item, empty ones aside, comes twice, compared exactly

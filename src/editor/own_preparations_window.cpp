@@ -53,7 +53,7 @@ void TForm25::NastavClick() {
   if (windows_.files.FlagExists(kPreparationList)) {
     DecodedText list = decodeText(platform.readFile(kPreparationList), platform);
     listEncoding_ = list.encoding;
-    MemoNONE.setLines(editLines(list.text));
+    MemoNONE.setText(list.text);
   }
   centre();
 }
