@@ -15,6 +15,8 @@ class ButtonView : public ControlView {
 
  private:
   void syncContent(const ViewStyle& style) override;
+  // The button paints its whole face; only its rounded corners would change.
+  bool fillsOwnBackground() const override { return false; }
 
   forms::Button& button_;
   std::unique_ptr<QPushButton> widget_;

@@ -7,6 +7,8 @@ namespace tavi::frontends::qt {
 CheckBoxView::CheckBoxView(forms::CheckBox& box, QWidget& parent, InputSink& input)
     : ControlView(box, input), box_(box), widget_(std::make_unique<WholeAreaCheckBox>(&parent)) {
   widget_->setFocusPolicy(Qt::TabFocus);
+  // A check box shows the window's colour behind it, not a button's.
+  widget_->setBackgroundRole(QPalette::Window);
   watch(*widget_);
   // `clicked` comes from a person only; a tick set by the sync does not raise it.
   QObject::connect(widget_.get(), &QCheckBox::clicked, this, [this](bool checked) {

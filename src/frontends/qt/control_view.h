@@ -40,8 +40,10 @@ class ControlView : public QObject {
   virtual void syncContent(const ViewStyle& style) = 0;
   // Where the widget goes, given its scaled design rectangle.
   virtual QRect placement(const QRect& scaled, const QFont& /*font*/) { return scaled; }
-  // Background for an Inherit colour: nothing (the parent shows through) unless overridden.
-  virtual bool fillsOwnBackground() const { return false; }
+  // Whether the widget paints its background with an Inherit colour too (the parent's, or the
+  // native default of edit fields), hiding what lies beneath, as windowed controls do. Labels
+  // and pictures are painted on their parent and let it show through.
+  virtual bool fillsOwnBackground() const { return true; }
   // Keys the widget handles for the control beyond the model's key event (radio arrows).
   virtual bool keyPressed(QKeyEvent& /*event*/) { return false; }
 

@@ -15,7 +15,6 @@ class EditView : public ControlView {
 
  private:
   void syncContent(const ViewStyle& style) override;
-  bool fillsOwnBackground() const override { return true; }
 
   forms::Edit& edit_;
   std::unique_ptr<QLineEdit> widget_;

@@ -1,16 +1,18 @@
 #include "frontends/qt/event_loop.h"
 
 #include <QApplication>
-#include <QStyle>
+#include <memory>
 
+#include "frontends/qt/design_style.h"
 #include "frontends/qt/renderer.h"
 
 namespace tavi::frontends::qt {
 
 void prepareApplication(QApplication& application) {
-  if (QStyle* style = QApplication::setStyle(QStringLiteral("Fusion"))) {
-    QApplication::setPalette(style->standardPalette());
-  }
+  // The application takes the style over and deletes it when it ends.
+  auto style = std::make_unique<DesignStyle>();
+  QApplication::setPalette(style->standardPalette());
+  QApplication::setStyle(style.release());
   application.setQuitOnLastWindowClosed(false);
 }
 

@@ -6,9 +6,10 @@ namespace tavi::frontends::qt {
 
 class Renderer;
 
-// Sets up Qt the same way for every program: a fixed widget style and light palette, so that
-// the windows' colours and text look as designed on any desktop, and the program ends only
-// when its model says so, never because its last window closed.
+// Sets up Qt the same way for every program: a fixed widget style with the design desktop's
+// metrics and a light palette, so that the windows' colours and text look as designed on any
+// desktop, and the program ends only when its model says so, never because its last window
+// closed.
 void prepareApplication(QApplication& application);
 
 // Shows the windows and runs the event loop until the application is told to end; the main

@@ -18,6 +18,7 @@ class LabelView : public ControlView {
  private:
   void syncContent(const ViewStyle& style) override;
   QRect placement(const QRect& scaled, const QFont& font) override;
+  bool fillsOwnBackground() const override { return false; }
 
   forms::Label& label_;
   std::unique_ptr<QLabel> widget_;

@@ -15,7 +15,6 @@ class MemoView : public ControlView {
 
  private:
   void syncContent(const ViewStyle& style) override;
-  bool fillsOwnBackground() const override { return true; }
 
   forms::Memo& memo_;
   std::unique_ptr<QPlainTextEdit> widget_;

@@ -38,6 +38,7 @@ class PictureView : public ControlView {
 
  private:
   void syncContent(const ViewStyle& style) override;
+  bool fillsOwnBackground() const override { return false; }
 
   forms::Picture& picture_;
   std::unique_ptr<PictureWidget> widget_;

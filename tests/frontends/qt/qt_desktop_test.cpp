@@ -5,9 +5,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QTimer>
 #include <functional>
 
+#include "box_answerer.h"
 #include "demo_window.h"
 #include "forms/application.h"
 #include "frontends/qt/qt_desktop.h"
@@ -30,13 +30,11 @@ class QtDesktopTest : public ::testing::Test {
     renderer.sync();
   }
 
-  // Runs `inspect` on the next modal box once it is open, then presses its button `answer`.
+  // Runs `inspect` on each modal box once it is open, then presses its button `answer`.
   void whenBoxOpens(std::function<void(QMessageBox&)> inspect, QMessageBox::StandardButton answer) {
-    QTimer::singleShot(0, [inspect = std::move(inspect), answer] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      ASSERT_NE(box, nullptr);
-      inspect(*box);
-      box->button(answer)->click();
+    person.setDecision([inspect = std::move(inspect), answer](QMessageBox& box) {
+      inspect(box);
+      return answer;
     });
   }
 
@@ -46,6 +44,7 @@ class QtDesktopTest : public ::testing::Test {
   forms::Application app{desktop};
   DemoWindow& window = app.create<DemoWindow>();
   Renderer renderer{app, drive.platform()};
+  BoxAnswerer person;
 };
 
 TEST_F(QtDesktopTest, ABoxIsCentredOnTheScreenOverWindowsThatShowTheHandlersWorkSoFar) {
