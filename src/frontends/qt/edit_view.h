@@ -1,12 +1,27 @@
 #pragma once
 
 #include <QLineEdit>
+#include <functional>
 #include <memory>
 
 #include "forms/controls.h"
 #include "frontends/qt/control_view.h"
 
 namespace tavi::frontends::qt {
+
+// A one-line field that reports a click: a press and a release of the left button inside it.
+class ClickableLineEdit : public QLineEdit {
+ public:
+  explicit ClickableLineEdit(QWidget& parent) : QLineEdit(&parent) {}
+  std::function<void()> onClick;
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  bool pressed_ = false;
+};
 
 class EditView : public ControlView {
  public:
@@ -17,7 +32,7 @@ class EditView : public ControlView {
   void syncContent(const ViewStyle& style) override;
 
   forms::Edit& edit_;
-  std::unique_ptr<QLineEdit> widget_;
+  std::unique_ptr<ClickableLineEdit> widget_;
 };
 
 }  // namespace tavi::frontends::qt

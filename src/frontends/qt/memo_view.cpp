@@ -35,12 +35,9 @@ MemoView::MemoView(forms::Memo& memo, QWidget& parent, InputSink& input)
 
 void MemoView::syncContent(const ViewStyle& /*style*/) {
   const QSignalBlocker quiet(widget_.get());
+  // Rewriting an unchanged text would move the cursor while the person types.
   const QString text = joinedLines(memo_.lines());
-  // The model keeps no empty line after a final line break: a text that differs only by it is
-  // what the person is typing and stays as it is.
-  QString native = widget_->toPlainText();
-  if (native.endsWith(QLatin1Char('\n'))) native.chop(1);
-  if (native != text) widget_->setPlainText(text);
+  if (widget_->toPlainText() != text) widget_->setPlainText(text);
 }
 
 }  // namespace tavi::frontends::qt

@@ -20,6 +20,7 @@ class DemoWindow : public forms::Form {
       log.push_back("PortKeyDown " + std::to_string(static_cast<int>(key)));
     };
     Port.onChange = [this] { log.push_back("PortChange " + Port.text()); };
+    Port.onClick = [this] { log.push_back("PortClick"); };
     Option.onClick = [this] {
       log.push_back(std::string("OptionClick ") + (Option.checked() ? "1" : "0"));
     };

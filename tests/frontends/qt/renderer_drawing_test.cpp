@@ -61,12 +61,14 @@ TEST_F(RendererTest, WidgetsShowTheModelsCaptionsAndValues) {
     window.Limit.setPosition(90);
     window.Progress.setPosition(40);
     window.Notes.setLines({"first", "second"});
+    window.Port.setBorder(false);
   });
   renderer.sync();
   EXPECT_EQ(native<QPushButton>(window.Save).text(), "Save");
   EXPECT_EQ(native<QLabel>(window.Caption).text(), "Caption");
   EXPECT_TRUE(native<QCheckBox>(window.Option).isChecked());
   EXPECT_EQ(native<QLineEdit>(window.Port).text(), "COM3");
+  EXPECT_FALSE(native<QLineEdit>(window.Port).hasFrame());
   EXPECT_EQ(native<QGroupBox>(window.Method).title(), "Method");
   const auto items = native<QGroupBox>(window.Method).findChildren<QRadioButton*>();
   ASSERT_EQ(items.size(), 2);

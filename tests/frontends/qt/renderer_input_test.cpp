@@ -43,8 +43,8 @@ TEST_F(RendererInputTest, TypingMovingAndKeysReachTheModel) {
   QTest::keyClicks(&port, "C7");
   QTest::keyClick(&port, Qt::Key_Return);
   EXPECT_EQ(window.Port.text(), "C7");
-  EXPECT_EQ(window.log, (Log{"PortKeyDown 67", "PortChange C", "PortKeyDown 55", "PortChange C7",
-                             "PortKeyDown 13"}));
+  EXPECT_EQ(window.log, (Log{"PortClick", "PortKeyDown 67", "PortChange C", "PortKeyDown 55",
+                             "PortChange C7", "PortKeyDown 13"}));
 
   window.log.clear();
   auto& limit = native<QScrollBar>(window.Limit);
@@ -53,8 +53,14 @@ TEST_F(RendererInputTest, TypingMovingAndKeysReachTheModel) {
   EXPECT_EQ(window.log, (Log{"PortExit", "LimitChange 81"}));
 
   QTest::mouseClick(native<QPlainTextEdit>(window.Notes).viewport(), Qt::LeftButton);
-  QTest::keyClicks(&native<QPlainTextEdit>(window.Notes), "ab");
-  EXPECT_EQ(window.Notes.lines(), (std::vector<std::string>{"ab"}));
+  // A line break typed at the end stays where the person put it, and typing goes on after it.
+  auto& notes = native<QPlainTextEdit>(window.Notes);
+  QTest::keyClicks(&notes, "ab");
+  QTest::keyClick(&notes, Qt::Key_Return);
+  EXPECT_EQ(window.Notes.lines(), (std::vector<std::string>{"ab", ""}));
+  QTest::keyClicks(&notes, "c");
+  EXPECT_EQ(window.Notes.lines(), (std::vector<std::string>{"ab", "c"}));
+  EXPECT_EQ(window.Notes.text(), "ab\r\nc");
 }
 
 TEST_F(RendererInputTest, ValuesSetByTheModelDoNotComeBackAsEvents) {
@@ -91,7 +97,7 @@ TEST_F(RendererInputTest, AClickIsLostWhenAnExitHandlerKeepsTheFocus) {
 
   QTest::mouseClick(&native<QPushButton>(window.Save), Qt::LeftButton);
   QTest::mouseClick(&native<QCheckBox>(window.Option), Qt::LeftButton);
-  EXPECT_EQ(window.log, (Log{"PortExit", "PortExit"}));
+  EXPECT_EQ(window.log, (Log{"PortClick", "PortExit", "PortExit"}));
   EXPECT_FALSE(window.Option.checked());
   EXPECT_FALSE(native<QCheckBox>(window.Option).isChecked());
   EXPECT_TRUE(native<QLineEdit>(window.Port).hasFocus());
@@ -101,7 +107,7 @@ TEST_F(RendererInputTest, TabMovesTheFocusThroughTheModelAndTheNativeFocusFollow
   QTest::mouseClick(&native<QLineEdit>(window.Port), Qt::LeftButton);
   QTest::keyClick(&native<QLineEdit>(window.Port), Qt::Key_Tab);
   EXPECT_EQ(window.focused(), &window.Option);
-  EXPECT_EQ(window.log, (Log{"PortKeyDown 9", "PortExit"}));
+  EXPECT_EQ(window.log, (Log{"PortClick", "PortKeyDown 9", "PortExit"}));
   EXPECT_TRUE(native<QCheckBox>(window.Option).hasFocus());
 
   // A handler that places the focus itself moves the native focus too.
