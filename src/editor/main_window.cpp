@@ -8,7 +8,9 @@
 namespace tavi::editor {
 
 void TForm8::created() {
-  show();
+  // The load is the hidden button's click; a failure is reported by the creation's error
+  // boundary and leaves the rest of the window as designed.
+  vyplnsetClick();
 }
 
 std::string TForm8::FATisk(int volba) const {
@@ -40,6 +42,8 @@ void TForm8::bindHandlers() {
   VyplnCtverecky.onClick = [this] { VyplnCtvereckyClick(); };
   MePreparat.onClick = [this] { MePreparatClick(); };
   bindGroupHandlers();
+  bindOptionHandlers();
+  bindLoadSaveHandlers();
 }
 
 }  // namespace tavi::editor

@@ -82,9 +82,54 @@ class TForm8 : public forms::Form {
   void VyplnCtvereckyClick();
 
   // ---- Load and save (main_window_load.cpp, main_window_save.cpp) ----
+  // Fills the window from the settings folder: switches, hidden groups, captions in the
+  // current language, every setting, then the group indicators. Runs once, at creation.
+  void vyplnsetClick();
+  // Writes the window back to the settings folder and, unless a folder was refused, ends the
+  // program.
+  void UlozClick();
 
   // ---- Option handlers and service codes (main_window_options.cpp, main_window_service.cpp) ----
-
+  // The value labels follow their bars, whether the user or the load moved them.
+  void nastav_citlivostChange();
+  void nastav_limitChange();
+  void VelPismChange();
+  void pricistChange();  // shows the percentage that the step stands for
+  void PlusRifeChange();
+  void Zpusob_mereniClick();
+  // The port check, on leaving the field and on Enter; it also spots the service codes.
+  void COM_NrExit();
+  void COM_NrKeyDown(forms::Key key);
+  // Runs the function of the service code in COM_Nr.
+  void ResetAllClick();
+  // The tiny buttons switch their flag files at once, without a save.
+  void ProcZatTlClick();
+  void StavPredTlClick();
+  void Ther6Click();
+  void RozsireniSWEClick();
+  // Help documents, opened with the shell.
+  void IVelmiraClick();
+  void IJoalisClick();
+  void IEnergyClick();
+  void IDiochiClick();
+  void IdoTERRAClick();
+  void INadejeClick();
+  void IBachBoxClick();
+  void IBioligoClick();
+  void IAustralskeClick();
+  void IBenedictusClick();
+  void ISchlusslerClick();
+  void IPrepPrepClick();
+  void SettingInfoClick();
+  // Help messages.
+  void InfoClick();
+  void InfoDoplClick();  // InfoDopl and IPrepPrepPrep
+  void InfoPCClick();
+  void Info_pouzClick();
+  void Upgrade4Click();  // a click into Upgrade2
+  void Image1Click();
+  void BtColorClick();
+  void BtDBZClick();
 
   // ---- Top band: output folder, database folder, information ----
   forms::Edit Edit2;  // a caption drawn as a field
@@ -243,8 +288,33 @@ class TForm8 : public forms::Form {
   void selectWholeGroup(std::string_view key);
 
   // ---- Load and save: private helpers ----
+  void bindLoadSaveHandlers();
+  void applyWindowSwitches();
+  void hideGroupsSwitchedOffGlobally();
+  void putCaptions();
+  void loadOptionFlags();
+  void loadProductLines();
+  void loadValues();
+  // True when the output folder was accepted (or none is given) and written.
+  bool saveOutputFolder();
+  void saveFirmwareOption();
+  void saveOptionFlags();
+  void saveProductLines();
+  void saveSensitivity();
+  // False when the database folder was refused; the save goes on regardless.
+  bool saveDatabaseFolder();
+  void loadFlag(forms::CheckBox& box);
+  void saveFlag(const forms::CheckBox& box);
+  // The first line of a line file, or an empty text when the file is absent.
+  std::string storedLine(std::string_view path) const;
 
   // ---- Option handlers and service codes: private helpers ----
+  void bindOptionHandlers();
+  void bindHelpHandlers();
+  void checkComField();
+  // Puts the stored port back into COM_Nr, or empties it when none is stored.
+  void restoreComField();
+  void toggleFlag(std::string_view path);
 
   WindowSet& windows_;
 };

@@ -235,6 +235,7 @@ TForm8::TForm8(forms::Application& app, WindowSet& windows)
   // Captions drawn as fields: they take the window's colour and cannot be typed into.
   for (forms::Edit* caption : {&Edit1, &Edit2, &Edit3, &Upgrade1, &Upgrade2}) {
     caption->setReadOnly(true);
+    caption->setBorder(false);
   }
   for (forms::Edit* field : {&Cesta, &CestaDBZ, &COM_Nr, &ZoomWin}) {
     field->setColor(forms::Color::windowBackground());

@@ -1,0 +1,175 @@
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <stdexcept>
+#include <string>
+
+#include "editor/main_window.h"
+#include "store/settings_catalogue.h"
+#include "texts/characters.h"
+
+namespace tavi::editor {
+namespace {
+
+std::string_view valuePath(std::string_view control) {
+  return store::valueSetting(control).path;
+}
+
+// The hidden zoom field only ever holds a byte the load put there.
+std::uint8_t zoomByte(std::string_view text) {
+  unsigned value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || value > 255) {
+    throw std::invalid_argument("the zoom field holds no byte: " + std::string(text));
+  }
+  return static_cast<std::uint8_t>(value);
+}
+
+// Other programs keep the sensitivity on a scale three times finer while datAnimal.dat
+// exists, so a change of scale converts the stored value.
+int storedSensitivity(int position, bool animalBefore, bool animalAfter) {
+  if (!animalBefore && animalAfter) return static_cast<int>(std::lround(position / 3.0));
+  if (animalBefore && !animalAfter) return std::min(position * 3, 100);
+  return position;
+}
+
+constexpr std::string_view kVelmiraFlag = R"(C:\KivTanOr5\datVelB.dat)";
+constexpr std::string_view kFedFlag = R"(C:\KivTanOr5\datFED.dat)";
+// Older options the suite no longer offers.
+constexpr std::string_view kRetiredFlags[] = {
+    R"(C:\KivTanOr5\datKoloid.dat)", R"(C:\KivTanOr5\datOres.dat)",  R"(C:\KivTanOr5\datFinCl.dat)",
+    R"(C:\KivTanOr5\datMiner.dat)",  R"(C:\KivTanOr5\datCplus.dat)", R"(C:\KivTanOr5\datPosl.dat)",
+    R"(C:\KivTanOr5\datTin.dat)"};
+
+}  // namespace
+
+void TForm8::UlozClick() {
+  store::SettingsFiles& files = windows_.files;
+  bool VseOK = true;
+  // Hidden while the save runs, so it cannot be pressed twice.
+  Uloz.setVisible(false);
+  try {
+    files.WriteByteFile(valuePath("VelPism"), static_cast<std::uint8_t>(VelPism.position()));
+    if (!ZoomWin.text().empty()) {
+      files.WriteByteFile(valuePath("ZoomWin"), zoomByte(ZoomWin.text()));
+    } else {
+      files.ClearFlag(valuePath("ZoomWin"));
+    }
+    files.WriteByteFile(valuePath("nastav_limit"),
+                        static_cast<std::uint8_t>(nastav_limit.position()));
+    files.WriteByteFile(valuePath("detail_samost3"),
+                        static_cast<std::uint8_t>(std::max(detail_samost3.itemIndex(), 0)));
+    for (const forms::ScrollBar* bar : {&pricist, &PlusRife}) {
+      // No step is the default, kept by having no file.
+      if (bar->position() <= 0) {
+        files.ClearFlag(valuePath(bar->name()));
+      } else {
+        files.WriteByteFile(valuePath(bar->name()), static_cast<std::uint8_t>(bar->position()));
+      }
+    }
+    // The field's own check vets the digits; anything but one or two characters is no port.
+    const std::size_t portLength = texts::characterCount(COM_Nr.text());
+    if (portLength == 1 || portLength == 2) {
+      files.WriteLineFile(valuePath("COM_Nr"), COM_Nr.text());
+    } else {
+      files.ClearFlag(valuePath("COM_Nr"));
+    }
+
+    if (!saveOutputFolder()) {
+      Uloz.setVisible(true);
+      setFocus(Cesta);
+      return;
+    }
+    files.SetFlag(kVelmiraFlag);
+    saveFirmwareOption();
+    saveOptionFlags();
+    saveProductLines();
+    const std::string_view method = store::optionFlag("Zpusob_mereni").path;
+    if (Zpusob_mereni.itemIndex() == 1) {
+      files.SetFlag(method);
+    } else {
+      files.ClearFlag(method);
+    }
+    saveSensitivity();
+    if (CestaDBZ.visible()) VseOK = saveDatabaseFolder();
+  } catch (...) {
+    // The user must be able to try again once the cause is removed.
+    Uloz.setVisible(true);
+    throw;
+  }
+  Uloz.setVisible(true);
+  if (VseOK) app().terminate();
+}
+
+void TForm8::saveFlag(const forms::CheckBox& box) {
+  const store::OptionFlag& flag = store::optionFlag(box.name());
+  const bool present =
+      flag.sense == store::FlagSense::PresentTicks ? box.checked() : !box.checked();
+  if (present) {
+    windows_.files.SetFlag(flag.path);
+  } else {
+    windows_.files.ClearFlag(flag.path);
+  }
+}
+
+void TForm8::saveFirmwareOption() {
+  // Only some devices take the new firmware, so switching it on is confirmed once.
+  store::SettingsFiles& files = windows_.files;
+  const store::OptionFlag& flag = store::optionFlag("NewVesion");
+  if (!NewVesion.checked()) {
+    files.ClearFlag(flag.path);
+  } else if (!files.FlagExists(flag.path)) {
+    if (app().desktop().confirm(FATisk(*flag.confirmationText))) {
+      files.SetFlag(flag.path);
+    } else {
+      NewVesion.setChecked(false);
+      files.ClearFlag(flag.path);
+    }
+  }
+}
+
+void TForm8::saveOptionFlags() {
+  for (const forms::CheckBox* box :
+       {&YearFirs,    &NevT_Color, &VegeTXT,    &ProtokolSUMA, &DarkColor, &ScaleWindows,
+        &ProcZobr,    &SlowPC,     &BezDiakrit, &BezDiakrit2,  &OpenLast,  &DetekMaxToDo,
+        &MtdVsbl,     &PckPrep,    &ZobrVPrep,  &Automat,      &PosF,      &PosF2,
+        &EmailTiming, &PrgRavo,    &PrgElzapp,  &CheckProgram}) {
+    saveFlag(*box);
+  }
+}
+
+void TForm8::saveProductLines() {
+  store::SettingsFiles& files = windows_.files;
+  auto saveLine = [&files](const forms::CheckBox& box) {
+    const std::string_view path = store::productLineFlag(box.name()).path;
+    if (box.checked()) {
+      files.SetFlag(path);
+    } else {
+      files.ClearFlag(path);
+    }
+  };
+  for (const forms::CheckBox* box : {&Joalis, &Energy, &Nadeje, &BachBox, &Diochi})
+    saveLine(*box);
+  saveFlag(AddFile);
+  files.SetFlag(kFedFlag);
+  for (const forms::CheckBox* box : {&Bioligo, &doTERRA, &Schlussler, &Australske, &HerbalExtracts})
+    saveLine(*box);
+  for (std::string_view retired : kRetiredFlags)
+    files.ClearFlag(retired);
+}
+
+void TForm8::saveSensitivity() {
+  store::SettingsFiles& files = windows_.files;
+  const std::string_view animal = store::optionFlag("Animal").path;
+  const bool animalBefore = files.FlagExists(animal);
+  if (Animal.checked()) {
+    files.SetFlag(animal);
+  } else {
+    files.ClearFlag(animal);
+  }
+  files.WriteByteFile(valuePath("nastav_citlivost"),
+                      static_cast<std::uint8_t>(storedSensitivity(nastav_citlivost.position(),
+                                                                  animalBefore, Animal.checked())));
+}
+
+}  // namespace tavi::editor

@@ -1,0 +1,67 @@
+#include <string>
+
+#include "editor/main_window.h"
+#include "editor/main_window_save_paths.h"
+#include "store/settings_catalogue.h"
+
+namespace tavi::editor {
+namespace {
+
+// Not read by this program: the suite's current database address, found again after the
+// database folder may have changed.
+constexpr std::string_view kCurrentAddress = R"(C:\KivTanOr5\AdresaAkt.txt)";
+constexpr int kFolderMissingText = 401;
+constexpr int kRestartAfterMovingDatabaseText = 808;
+
+}  // namespace
+
+bool TForm8::saveOutputFolder() {
+  store::SettingsFiles& files = windows_.files;
+  const std::string_view path = store::valueSetting("Cesta").path;
+  const std::string_view subfolderFlag = store::optionFlag("Podadresar").path;
+  if (Cesta.text().empty()) {
+    // Without an output folder there is nothing to make a subfolder in.
+    files.ClearFlag(path);
+    files.ClearFlag(subfolderFlag);
+    return true;
+  }
+  Cesta.setText(normalisedFolderPath(Cesta.text()));
+  const std::string& folder = Cesta.text();
+  if (!files.platform().folderExists(folder.substr(0, folder.size() - 1))) {
+    app().desktop().showMessage("DIR: " + FATisk(kFolderMissingText));
+    Cesta.setText(storedLine(path));
+    return false;
+  }
+  files.WriteLineFile(path, folder);
+  if (Podadresar.checked()) {
+    files.SetFlag(subfolderFlag);
+  } else {
+    files.ClearFlag(subfolderFlag);
+  }
+  return true;
+}
+
+bool TForm8::saveDatabaseFolder() {
+  store::SettingsFiles& files = windows_.files;
+  const std::string_view path = store::valueSetting("CestaDBZ").path;
+  bool accepted = true;
+  if (CestaDBZ.text().empty()) {
+    files.ClearFlag(path);
+  } else {
+    CestaDBZ.setText(normalisedFolderPath(CestaDBZ.text()));
+    if (files.platform().folderExists(CestaDBZ.text())) {
+      files.WriteLineFile(path, CestaDBZ.text());
+    } else {
+      accepted = false;
+      app().desktop().showMessage("DBZ: " + FATisk(kFolderMissingText));
+      CestaDBZ.setText(storedLine(path));
+      setFocus(CestaDBZ);
+    }
+  }
+  files.ClearFlag(kCurrentAddress);
+  // Either answer ends the program: moving the database is the user's own work.
+  if (accepted) app().desktop().confirm(FATisk(kRestartAfterMovingDatabaseText));
+  return accepted;
+}
+
+}  // namespace tavi::editor

@@ -1,0 +1,15 @@
+#include "editor/main_window_save_paths.h"
+
+namespace tavi::editor {
+
+std::string normalisedFolderPath(std::string_view path) {
+  if (path.empty()) return {};
+  std::string normalised(path);
+  // Blanks are single bytes, so trimming bytes never cuts a character in two.
+  while (normalised.size() > 1 && normalised.back() == ' ')
+    normalised.pop_back();
+  if (normalised.back() != '\\') normalised += '\\';
+  return normalised;
+}
+
+}  // namespace tavi::editor

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tavi::editor {
+
+// A folder path as the suite stores it: blanks at the end dropped, though never the first
+// character, and a backslash at the end. An empty text stays empty.
+std::string normalisedFolderPath(std::string_view path);
+
+}  // namespace tavi::editor
