@@ -1,12 +1,52 @@
 #include "editor/language_window.h"
 
+#include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "texts/language.h"
 
 namespace tavi::editor {
 namespace {
+
+constexpr std::string_view kDarkThemeFlag = R"(C:\KivTanOr5\DarkColor.dat)";
+constexpr forms::Color kLightBlue = forms::Color::rgb(138, 197, 255);
+
+// Two product lines of the suite mark themselves with a file and bring their own icon; the
+// second wins when both are installed.
+struct IconMarker {
+  std::string_view marker;
+  std::string_view icon;
+};
+constexpr std::array<IconMarker, 2> kIconMarkers = {{
+    {R"(C:\KivTanOr5\VVlud.DLL)", R"(C:\WinLUD\Tavi TherapyVV.ico)"},
+    {R"(C:\KivTanOr5\VtrLUDopen.DLL)", R"(C:\WinLUD\Tavi Sorbel.ico)"},
+}};
+
+// The manuals the installer leaves in the settings folder, by their name on the desktop. There
+// are three; the other languages get the English one.
+constexpr std::string_view kManualFolder = R"(C:\KivTanOr5\)";
+constexpr std::string_view kCzechManual = "Tavi Therapy.pdf";
+constexpr std::string_view kEnglishManual = "Tavi Therapy EN.pdf";
+constexpr std::string_view kGermanManual = "Tavi Therapy DE.pdf";
+constexpr std::array<std::string_view, 3> kDesktopManuals = {kCzechManual, kEnglishManual,
+                                                             kGermanManual};
+
+std::string_view manualOf(texts::LanguageIndex language) {
+  switch (language) {
+    case texts::kCzech:
+      return kCzechManual;
+    case texts::kGerman:
+      return kGermanManual;
+    default:
+      return kEnglishManual;
+  }
+}
+
+// Shown in the general error box when the desktop folder cannot be found; the text is the
+// suite's own.
+constexpr std::string_view kDesktopNotFound = "Not foud Path.";
 
 std::vector<std::string> languageItems() {
   return {texts::kLanguageCaptions.begin(), texts::kLanguageCaptions.end()};
@@ -21,8 +61,55 @@ TForm9::TForm9(forms::Application& app, WindowSet& windows)
       X(*this, "X", {160, 368, 120, 36}, "X"),
       windows_(windows) {
   windows_.Form9 = this;
+  OK.onClick = [this] { OKClick(); };
+  X.onClick = [this] { XClick(); };
 }
 
-void TForm9::created() {}
+void TForm9::FormCreate() {
+  centre();
+  const forms::Color colour =
+      windows_.files.FlagExists(kDarkThemeFlag) ? forms::Color::grayText() : kLightBlue;
+  setColor(colour);
+  Language.setColor(colour);
+  const platform::Platform& platform = windows_.files.platform();
+  for (const IconMarker& entry : kIconMarkers) {
+    if (platform.fileExists(entry.marker) && platform.fileExists(entry.icon)) {
+      setIconFile(std::string(entry.icon));
+    }
+  }
+}
+
+void TForm9::OKClick() {
+  const texts::LanguageIndex language = Language.itemIndex();
+  if (language < 0) {
+    hide();
+    return;
+  }
+  // The language in force stays until the next start; only the file changes now.
+  texts::storeLanguage(windows_.files, language);
+  if (placeManual(language)) app().terminate();
+}
+
+bool TForm9::placeManual(texts::LanguageIndex language) {
+  platform::Platform& platform = windows_.files.platform();
+  const std::string desktop = platform.desktopFolder();
+  if (desktop.empty()) {
+    // Without a desktop no manual is touched, and the editor stays open although the language
+    // is stored already.
+    app().desktop().showError(kDesktopNotFound);
+    return false;
+  }
+  const std::string folder = desktop.ends_with('\\') ? desktop : desktop + '\\';
+  for (std::string_view manual : kDesktopManuals)
+    platform.deleteFile(folder + std::string(manual));
+  // A manual missing from the installation is no reason to keep the editor open.
+  const std::string_view manual = manualOf(language);
+  platform.copyFile(std::string(kManualFolder) + std::string(manual), folder + std::string(manual));
+  return true;
+}
+
+void TForm9::XClick() {
+  hide();
+}
 
 }  // namespace tavi::editor
