@@ -1,0 +1,52 @@
+#include "frontends/win32/button_widgets.h"
+
+#include "frontends/win32/native_text.h"
+#include "frontends/win32/wide_text.h"
+
+namespace tavi::frontends::win32 {
+
+ButtonWidget::ButtonWidget(forms::Button& button, InputSink& input, GdiCache& gdi)
+    : ControlWidget(button, input, gdi), button_(button) {}
+
+HWND ButtonWidget::createNative(HWND parent) {
+  return CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | BS_PUSHBUTTON,
+                         0, 0, 0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+void ButtonWidget::syncContent(const WidgetStyle& /*style*/) {
+  setWindowText(hwnd(), buttonCaption(button_.caption()));
+}
+
+void ButtonWidget::command(HWND /*child*/, UINT code) {
+  if (code != BN_CLICKED) return;
+  input().deliver(button_, [this](forms::Application& app) { app.click(button_); });
+}
+
+HBRUSH ButtonWidget::colors(HDC dc) {
+  // Only the corners around the button's face show this: the colour of what lies beneath.
+  SetBkColor(dc, parentBackground());
+  return gdi().brush(parentBackground());
+}
+
+CheckBoxWidget::CheckBoxWidget(forms::CheckBox& box, InputSink& input, GdiCache& gdi)
+    : ControlWidget(box, input, gdi), box_(box) {}
+
+HWND CheckBoxWidget::createNative(HWND parent) {
+  return CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | BS_CHECKBOX,
+                         0, 0, 0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+void CheckBoxWidget::syncContent(const WidgetStyle& /*style*/) {
+  setWindowText(hwnd(), buttonCaption(box_.caption()));
+  const WPARAM state = box_.checked() ? BST_CHECKED : BST_UNCHECKED;
+  if (static_cast<WPARAM>(SendMessageW(hwnd(), BM_GETCHECK, 0, 0)) != state) {
+    SendMessageW(hwnd(), BM_SETCHECK, state, 0);
+  }
+}
+
+void CheckBoxWidget::command(HWND /*child*/, UINT code) {
+  if (code != BN_CLICKED) return;
+  input().deliver(box_, [this](forms::Application& app) { app.click(box_); });
+}
+
+}  // namespace tavi::frontends::win32

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "forms/controls.h"
+#include "frontends/win32/control_widget.h"
+
+namespace tavi::frontends::win32 {
+
+// A push button; a click is the model's click.
+class ButtonWidget : public ControlWidget {
+ public:
+  ButtonWidget(forms::Button& button, InputSink& input, GdiCache& gdi);
+  void command(HWND child, UINT code) override;
+  HBRUSH colors(HDC dc) override;
+
+ protected:
+  HWND createNative(HWND parent) override;
+  void syncContent(const WidgetStyle& style) override;
+  COLORREF inheritedBackground(COLORREF /*parent*/) const override {
+    return GetSysColor(COLOR_BTNFACE);
+  }
+
+ private:
+  forms::Button& button_;
+};
+
+// A check box whose tick the model decides: a click asks the model to toggle it, and the
+// sync shows the result.
+class CheckBoxWidget : public ControlWidget {
+ public:
+  CheckBoxWidget(forms::CheckBox& box, InputSink& input, GdiCache& gdi);
+  void command(HWND child, UINT code) override;
+
+ protected:
+  HWND createNative(HWND parent) override;
+  void syncContent(const WidgetStyle& style) override;
+
+ private:
+  forms::CheckBox& box_;
+};
+
+}  // namespace tavi::frontends::win32

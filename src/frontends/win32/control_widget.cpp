@@ -1,0 +1,146 @@
+#include "frontends/win32/control_widget.h"
+
+#include <commctrl.h>
+
+#include "frontends/win32/control_tags.h"
+
+namespace tavi::frontends::win32 {
+
+namespace {
+
+constexpr const wchar_t* kWidgetProperty = L"Tavi.Widget";
+
+// Sent to itself by a control that received the focus, so that the model hears of it once
+// the native focus change is complete.
+UINT focusArrivedMessage() {
+  static const UINT message = RegisterWindowMessageW(L"Tavi.FocusArrived");
+  return message;
+}
+
+}  // namespace
+
+ControlWidget::ControlWidget(forms::Control& control, InputSink& input, GdiCache& gdi)
+    : control_(control), input_(input), gdi_(gdi) {}
+
+ControlWidget* ControlWidget::of(HWND window) {
+  return static_cast<ControlWidget*>(GetPropW(window, kWidgetProperty));
+}
+
+void ControlWidget::create(HWND parent) {
+  hwnd_ = createNative(parent);
+  adopt(hwnd_);
+}
+
+void ControlWidget::adopt(HWND native, int item) {
+  SetPropW(native, kWidgetProperty, this);
+  tagWindow(native, control_.name(), item);
+  SetWindowSubclass(native, watchProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void ControlWidget::sync(const WidgetStyle& style, bool force) {
+  if (hwnd_ == nullptr) return;
+  bool contentDue = force || !syncedRevision_ || *syncedRevision_ != control_.revision() ||
+                    !scale_ || *scale_ != style.scale;
+  scale_ = style.scale;
+
+  HFONT font = gdi_.font(control_.font(), style.scale);
+  if (font != font_) {
+    font_ = font;
+    applyFont(font);
+    contentDue = true;
+  }
+  const COLORREF background =
+      colorRef(control_.color(), inheritedBackground(style.parentBackground));
+  const COLORREF text = colorRef(control_.font().color, GetSysColor(COLOR_WINDOWTEXT));
+  const bool recoloured = background != background_ || text != textColor_ ||
+                          style.parentBackground != parentBackground_;
+  background_ = background;
+  parentBackground_ = style.parentBackground;
+  textColor_ = text;
+
+  if (contentDue) {
+    syncContent(style);
+    syncedRevision_ = control_.revision();
+  }
+  const forms::Rect rect = placement(style.scale.rect(control_.rect()));
+  if (rect != rect_) {
+    rect_ = rect;
+    applyGeometry(rect);
+  }
+  if (control_.enabled() != enabled_) {
+    enabled_ = control_.enabled();
+    applyEnabled(enabled_);
+  }
+  if (control_.visible() != shown_) {
+    shown_ = control_.visible();
+    ShowWindow(hwnd_, shown_ ? SW_SHOWNA : SW_HIDE);
+  }
+  if (recoloured) repaint();
+}
+
+void ControlWidget::applyGeometry(const forms::Rect& rect) {
+  SetWindowPos(hwnd_, nullptr, rect.left, rect.top, rect.width, rect.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void ControlWidget::applyFont(HFONT font) {
+  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+void ControlWidget::applyEnabled(bool enabled) {
+  EnableWindow(hwnd_, enabled ? TRUE : FALSE);
+}
+
+void ControlWidget::repaint() {
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+HBRUSH ControlWidget::colors(HDC dc) {
+  SetTextColor(dc, textColor_);
+  SetBkColor(dc, background_);
+  return gdi_.brush(background_);
+}
+
+LRESULT CALLBACK ControlWidget::watchProcedure(HWND window, UINT message, WPARAM wParam,
+                                               LPARAM lParam, UINT_PTR id, DWORD_PTR self) {
+  auto& widget = *reinterpret_cast<ControlWidget*>(self);
+  forms::Control& control = widget.control_;
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      if (control.canFocus() && !widget.input_.focusForPress(control)) return 0;
+      break;
+    case WM_SETFOCUS:
+      if (control.canFocus()) PostMessageW(window, focusArrivedMessage(), 0, 0);
+      break;
+    case WM_KEYDOWN:
+      if (control.canFocus()) {
+        const auto key = static_cast<forms::Key>(wParam);
+        widget.input_.deliver(
+            control, [&control, key](forms::Application& app) { app.keyDown(control, key); });
+        // The handler may have moved the focus away; the key then is spent.
+        if (GetFocus() != window) return 0;
+      }
+      break;
+    case WM_CHAR:
+      if (widget.swallowsCharacter(wParam)) return 0;
+      break;
+    case WM_GETDLGCODE:
+      return widget.dialogCode(DefSubclassProc(window, message, wParam, lParam),
+                               reinterpret_cast<const MSG*>(lParam));
+    case WM_NCDESTROY:
+      untagWindow(window);
+      RemovePropW(window, kWidgetProperty);
+      RemoveWindowSubclass(window, watchProcedure, id);
+      break;
+    default:
+      if (message == focusArrivedMessage()) {
+        if (GetFocus() == window) widget.input_.focusByKeyboard(control);
+        return 0;
+      }
+      break;
+  }
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
+}  // namespace tavi::frontends::win32

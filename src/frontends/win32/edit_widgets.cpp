@@ -1,0 +1,77 @@
+#include "frontends/win32/edit_widgets.h"
+
+#include <string>
+
+#include "frontends/win32/native_text.h"
+#include "frontends/win32/wide_text.h"
+
+namespace tavi::frontends::win32 {
+
+namespace {
+
+HWND createEdit(HWND parent, DWORD style) {
+  return CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
+                         WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | style, 0, 0, 0, 0, parent,
+                         nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+void syncReadOnly(HWND edit, bool readOnly) {
+  const bool nativeReadOnly = (GetWindowLongPtrW(edit, GWL_STYLE) & ES_READONLY) != 0;
+  if (nativeReadOnly != readOnly) SendMessageW(edit, EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);
+}
+
+bool isKey(const MSG* message, WPARAM key) {
+  return message != nullptr && message->message == WM_KEYDOWN && message->wParam == key;
+}
+
+}  // namespace
+
+EditWidget::EditWidget(forms::Edit& edit, InputSink& input, GdiCache& gdi)
+    : ControlWidget(edit, input, gdi), edit_(edit) {}
+
+HWND EditWidget::createNative(HWND parent) {
+  return createEdit(parent, ES_AUTOHSCROLL);
+}
+
+void EditWidget::syncContent(const WidgetStyle& /*style*/) {
+  setWindowText(hwnd(), widen(edit_.text()));
+  syncReadOnly(hwnd(), edit_.readOnly());
+}
+
+void EditWidget::command(HWND /*child*/, UINT code) {
+  if (code != EN_CHANGE) return;
+  std::string text = narrow(windowText(hwnd()));
+  input().deliver(
+      edit_, [this, &text](forms::Application& app) { app.changeText(edit_, std::move(text)); });
+}
+
+LRESULT EditWidget::dialogCode(LRESULT nativeCode, const MSG* message) {
+  return isKey(message, VK_RETURN) ? nativeCode | DLGC_WANTMESSAGE : nativeCode;
+}
+
+MemoWidget::MemoWidget(forms::Memo& memo, InputSink& input, GdiCache& gdi)
+    : ControlWidget(memo, input, gdi), memo_(memo) {}
+
+HWND MemoWidget::createNative(HWND parent) {
+  return createEdit(parent, ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL);
+}
+
+void MemoWidget::syncContent(const WidgetStyle& /*style*/) {
+  // Rewriting an unchanged text would move the caret while the person types; the control
+  // holds its breaks as CR LF, as the model does.
+  if (narrow(windowText(hwnd())) == memo_.text()) return;
+  SetWindowTextW(hwnd(), widen(memo_.text()).c_str());
+}
+
+void MemoWidget::command(HWND /*child*/, UINT code) {
+  if (code != EN_CHANGE) return;
+  const std::string text = narrow(windowText(hwnd()));
+  input().deliver(memo_, [this, &text](forms::Application& app) { app.changeText(memo_, text); });
+}
+
+LRESULT MemoWidget::dialogCode(LRESULT nativeCode, const MSG* message) {
+  if (isKey(message, VK_TAB)) return nativeCode & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB);
+  return nativeCode;
+}
+
+}  // namespace tavi::frontends::win32

@@ -1,0 +1,207 @@
+#include "frontends/win32/form_window.h"
+
+#include "forms/control.h"
+#include "frontends/win32/control_tags.h"
+#include "frontends/win32/dpi.h"
+#include "frontends/win32/native_text.h"
+#include "frontends/win32/wide_text.h"
+#include "frontends/win32/widget_factory.h"
+#include "platform/platform.h"
+
+namespace tavi::frontends::win32 {
+
+namespace {
+
+// A window of fixed layout: no sizing border, no maximising.
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
+
+}  // namespace
+
+FormWindow::FormWindow(forms::Form& form, FormWindowHost& host, GdiCache& gdi,
+                       const platform::Platform& platform, HWND owner)
+    : form_(form), host_(host), gdi_(gdi), platform_(platform), owner_(owner) {
+  hwnd_ = createHostWindow(kFormWindowClass, *this, kStyle, kExStyle, owner);
+  tagWindow(hwnd_, form_.name());
+  dpi_ = dpiOfWindow(hwnd_);
+  scale_ = Scale{dpi_, form_.pixelsPerInch()};
+}
+
+FormWindow::~FormWindow() {
+  if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+}
+
+ControlWidget* FormWindow::widget(const forms::Control& control) const {
+  auto found = byControl_.find(&control);
+  return found != byControl_.end() ? found->second : nullptr;
+}
+
+void FormWindow::ensureWidgets() {
+  for (forms::Control* control : form_.controls()) {
+    if (byControl_.contains(control)) continue;
+    ControlWidget* parent = control->parent() != nullptr ? widget(*control->parent()) : nullptr;
+    auto created = makeWidget(*control, host_, gdi_);
+    created->create(parent != nullptr ? parent->hwnd() : hwnd_);
+    byControl_.emplace(control, created.get());
+    widgets_.push_back(std::move(created));
+  }
+}
+
+void FormWindow::sync(bool force) {
+  ensureWidgets();
+  scale_ = Scale{dpi_, form_.pixelsPerInch()};
+  const bool rescaled = !syncedScale_ || *syncedScale_ != scale_;
+  syncedScale_ = scale_;
+
+  syncFrame(rescaled);
+  syncIcon(rescaled);
+  for (const auto& w : widgets_) {
+    const forms::Control& control = w->control();
+    ControlWidget* parent = control.parent() != nullptr ? widget(*control.parent()) : nullptr;
+    const COLORREF beneath = parent != nullptr ? parent->background() : background_;
+    w->sync(WidgetStyle{scale_, beneath}, force);
+  }
+  syncVisibility();
+  if (GetActiveWindow() == hwnd_) focusModelControl();
+}
+
+void FormWindow::syncFrame(bool rescaled) {
+  setWindowText(hwnd_, widen(form_.caption()));
+
+  const COLORREF background = colorRef(form_.color(), GetSysColor(COLOR_BTNFACE));
+  if (background != background_) {
+    background_ = background;
+    InvalidateRect(hwnd_, nullptr, TRUE);
+  }
+
+  const SIZE client{scale_.px(form_.clientWidth()), scale_.px(form_.clientHeight())};
+  if (rescaled || client.cx != clientSize_.cx || client.cy != clientSize_.cy) {
+    clientSize_ = client;
+    resizeClient(client);
+  }
+}
+
+void FormWindow::resizeClient(SIZE client) {
+  // The frame as the system draws it now, which may differ from what the density promises.
+  RECT outer;
+  RECT inner;
+  GetWindowRect(hwnd_, &outer);
+  GetClientRect(hwnd_, &inner);
+  int frameWidth = (outer.right - outer.left) - inner.right;
+  int frameHeight = (outer.bottom - outer.top) - inner.bottom;
+  if (inner.right == 0 && inner.bottom == 0) {
+    const RECT framed = outerRectForClient({0, 0, 0, 0}, kStyle, kExStyle, dpi_);
+    frameWidth = framed.right - framed.left;
+    frameHeight = framed.bottom - framed.top;
+  }
+  SetWindowPos(hwnd_, nullptr, 0, 0, client.cx + frameWidth, client.cy + frameHeight,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // A caption that wraps onto a second line changes the frame: measure once more.
+  GetWindowRect(hwnd_, &outer);
+  GetClientRect(hwnd_, &inner);
+  if (inner.right != client.cx || inner.bottom != client.cy) {
+    SetWindowPos(hwnd_, nullptr, 0, 0, (outer.right - outer.left) + client.cx - inner.right,
+                 (outer.bottom - outer.top) + client.cy - inner.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+void FormWindow::syncIcon(bool rescaled) {
+  if (!rescaled && iconFile_ == form_.iconFile()) return;
+  iconFile_ = form_.iconFile();
+  const std::filesystem::path file =
+      iconFile_->empty() ? std::filesystem::path{} : platform_.nativePath(*iconFile_);
+  icons_ = WindowIcons::load(file, dpi_);
+  icons_.apply(hwnd_);
+}
+
+void FormWindow::syncVisibility() {
+  if (!form_.visible()) {
+    if (IsWindowVisible(hwnd_)) ShowWindow(hwnd_, SW_HIDE);
+    return;
+  }
+  if (!placed_ || form_.centreRequests() != centreRequests_) {
+    placed_ = true;
+    centreRequests_ = form_.centreRequests();
+    centreOnDesktop();
+  }
+  if (!IsWindowVisible(hwnd_)) ShowWindow(hwnd_, SW_SHOW);
+  if (form_.showRequests() != showRequests_) {
+    showRequests_ = form_.showRequests();
+    if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
+    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetForegroundWindow(hwnd_);
+  }
+}
+
+void FormWindow::centreOnDesktop() {
+  HMONITOR monitor =
+      MonitorFromWindow(owner_ != nullptr ? owner_ : hwnd_, MONITOR_DEFAULTTOPRIMARY);
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  GetMonitorInfoW(monitor, &info);
+  RECT outer;
+  GetWindowRect(hwnd_, &outer);
+  const RECT& desk = info.rcWork;
+  const int width = outer.right - outer.left;
+  const int height = outer.bottom - outer.top;
+  const int left = desk.left + (desk.right - desk.left - width) / 2;
+  const int top = desk.top + (desk.bottom - desk.top - height) / 2;
+  // A window taller than the desktop keeps its caption on the screen.
+  SetWindowPos(hwnd_, nullptr, left, top < desk.top ? desk.top : top, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FormWindow::focusModelControl() {
+  forms::Control* focused = form_.focused();
+  ControlWidget* target = focused != nullptr ? widget(*focused) : nullptr;
+  HWND native = target != nullptr && IsWindowVisible(target->focusTarget()) &&
+                        IsWindowEnabled(target->focusTarget())
+                    ? target->focusTarget()
+                    : hwnd_;
+  if (GetFocus() != native) SetFocus(native);
+}
+
+void FormWindow::dpiChanged(int dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  host_.resync(*this);  // lays the controls out at the new density and sizes the window
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool FormWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                               LRESULT& result) {
+  switch (message) {
+    case WM_CLOSE:
+      host_.closeRequested(form_);
+      result = 0;
+      return true;
+    case WM_ERASEBKGND: {
+      RECT area;
+      GetClientRect(window, &area);
+      FillRect(reinterpret_cast<HDC>(wParam), &area, gdi_.brush(background_));
+      result = TRUE;
+      return true;
+    }
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) != WA_INACTIVE && !IsIconic(window)) {
+        host_.restoreFocus(*this);
+        result = 0;
+        return true;
+      }
+      return false;
+    case WM_DPICHANGED:
+      dpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      result = 0;
+      return true;
+    case WM_SYSCOLORCHANGE:
+    case WM_THEMECHANGED:
+      background_ = CLR_INVALID;
+      host_.resync(*this);
+      return false;
+    default:
+      return routeToControl(message, wParam, lParam, result);
+  }
+}
+
+}  // namespace tavi::frontends::win32

@@ -1,0 +1,66 @@
+#include "frontends/win32/label_widget.h"
+
+#include "frontends/win32/native_text.h"
+#include "frontends/win32/text_measure.h"
+#include "frontends/win32/wide_text.h"
+
+namespace tavi::frontends::win32 {
+
+namespace {
+
+DWORD alignmentStyle(const forms::Label& label) {
+  switch (label.alignment()) {
+    case forms::Alignment::Center:
+      return SS_CENTER;
+    case forms::Alignment::Right:
+      return SS_RIGHT;
+    case forms::Alignment::Left:
+      break;
+  }
+  return label.wordWrap() ? SS_LEFT : SS_LEFTNOWORDWRAP;
+}
+
+constexpr DWORD kAlignmentStyles = SS_TYPEMASK;
+
+}  // namespace
+
+LabelWidget::LabelWidget(forms::Label& label, InputSink& input, GdiCache& gdi)
+    : ControlWidget(label, input, gdi), label_(label) {}
+
+HWND LabelWidget::createNative(HWND parent) {
+  return CreateWindowExW(0, L"STATIC", L"",
+                         WS_CHILD | WS_CLIPSIBLINGS | SS_NOPREFIX | alignmentStyle(label_), 0, 0, 0,
+                         0, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+void LabelWidget::syncContent(const WidgetStyle& /*style*/) {
+  const auto style = static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE));
+  const DWORD wanted = (style & ~kAlignmentStyles) | alignmentStyle(label_);
+  if (style != wanted) {
+    SetWindowLongPtrW(hwnd(), GWL_STYLE, static_cast<LONG_PTR>(wanted));
+    InvalidateRect(hwnd(), nullptr, TRUE);
+  }
+  const std::wstring caption = widen(label_.caption());
+  setWindowText(hwnd(), caption);
+  textWidth_ = label_.wordWrap() ? 0 : textExtent(hwnd(), font(), caption).cx;
+}
+
+forms::Rect LabelWidget::placement(const forms::Rect& scaled) {
+  const int missing = textWidth_ - scaled.width;
+  if (missing <= 0) return scaled;
+  forms::Rect grown = scaled;
+  grown.width = textWidth_;
+  switch (label_.alignment()) {
+    case forms::Alignment::Left:
+      break;
+    case forms::Alignment::Center:
+      grown.left -= missing / 2;
+      break;
+    case forms::Alignment::Right:
+      grown.left -= missing;
+      break;
+  }
+  return grown;
+}
+
+}  // namespace tavi::frontends::win32

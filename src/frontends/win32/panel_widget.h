@@ -1,0 +1,27 @@
+#pragma once
+
+#include "forms/controls.h"
+#include "frontends/win32/control_widget.h"
+#include "frontends/win32/native_host.h"
+
+namespace tavi::frontends::win32 {
+
+// A panel: a window of its own that holds its controls, with a raised bevel and a centred
+// caption.
+class PanelWidget : public ControlWidget, private NativeHost {
+ public:
+  PanelWidget(forms::Panel& panel, InputSink& input, GdiCache& gdi);
+
+ protected:
+  HWND createNative(HWND parent) override;
+  void syncContent(const WidgetStyle& style) override;
+
+ private:
+  bool handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                     LRESULT& result) override;
+  void paint(HDC dc) const;
+
+  forms::Panel& panel_;
+};
+
+}  // namespace tavi::frontends::win32

@@ -1,0 +1,76 @@
+#include "frontends/win32/picture_widget.h"
+
+namespace tavi::frontends::win32 {
+
+namespace {
+
+// A pixel of 0xAARRGGBB laid over an opaque background, as 0x00RRGGBB.
+std::uint32_t over(std::uint32_t pixel, COLORREF background) {
+  const std::uint32_t alpha = pixel >> 24;
+  auto channel = [alpha](std::uint32_t top, std::uint32_t bottom) {
+    return (top * alpha + bottom * (255 - alpha) + 127) / 255;
+  };
+  const std::uint32_t red = channel((pixel >> 16) & 0xFF, GetRValue(background));
+  const std::uint32_t green = channel((pixel >> 8) & 0xFF, GetGValue(background));
+  const std::uint32_t blue = channel(pixel & 0xFF, GetBValue(background));
+  return (red << 16) | (green << 8) | blue;
+}
+
+}  // namespace
+
+PictureWidget::PictureWidget(forms::Picture& picture, InputSink& input, GdiCache& gdi)
+    : ControlWidget(picture, input, gdi), picture_(picture) {}
+
+HWND PictureWidget::createNative(HWND parent) {
+  return CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_CLIPSIBLINGS | SS_OWNERDRAW | SS_NOTIFY,
+                         0, 0, 0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+void PictureWidget::syncContent(const WidgetStyle& /*style*/) {
+  compose();
+}
+
+void PictureWidget::repaint() {
+  compose();
+}
+
+void PictureWidget::compose() {
+  if (picture_.image() == shown_ && background() == shownBackground_) return;
+  shown_ = picture_.image();
+  shownBackground_ = background();
+  pixels_.resize(shown_.pixels.size());
+  for (std::size_t i = 0; i < pixels_.size(); ++i)
+    pixels_[i] = over(shown_.pixels[i], background());
+  InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+bool PictureWidget::draw(const DRAWITEMSTRUCT& item) {
+  const RECT& area = item.rcItem;
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  if (shown_.empty()) {
+    FillRect(item.hDC, &area, gdi().brush(background()));
+    return true;
+  }
+  BITMAPINFO format{};
+  format.bmiHeader.biSize = sizeof format.bmiHeader;
+  format.bmiHeader.biWidth = shown_.width;
+  format.bmiHeader.biHeight = -shown_.height;  // rows from the top
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = 32;
+  format.bmiHeader.biCompression = BI_RGB;
+  // Shrinking averages the pixels; enlarging keeps the cells of the strips sharp.
+  const bool shrinking = width < shown_.width || height < shown_.height;
+  SetStretchBltMode(item.hDC, shrinking ? HALFTONE : COLORONCOLOR);
+  SetBrushOrgEx(item.hDC, 0, 0, nullptr);
+  StretchDIBits(item.hDC, area.left, area.top, width, height, 0, 0, shown_.width, shown_.height,
+                pixels_.data(), &format, DIB_RGB_COLORS, SRCCOPY);
+  return true;
+}
+
+void PictureWidget::command(HWND /*child*/, UINT code) {
+  if (code != STN_CLICKED) return;
+  input().deliver(picture_, [this](forms::Application& app) { app.click(picture_); });
+}
+
+}  // namespace tavi::frontends::win32

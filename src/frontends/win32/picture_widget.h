@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "forms/controls.h"
+#include "frontends/win32/control_widget.h"
+
+namespace tavi::frontends::win32 {
+
+// A picture: the model's pixels stretched to the control's rectangle; a click is the model's.
+class PictureWidget : public ControlWidget {
+ public:
+  PictureWidget(forms::Picture& picture, InputSink& input, GdiCache& gdi);
+  void command(HWND child, UINT code) override;
+  bool draw(const DRAWITEMSTRUCT& item) override;
+
+ protected:
+  HWND createNative(HWND parent) override;
+  void syncContent(const WidgetStyle& style) override;
+  void repaint() override;
+
+ private:
+  void compose();
+
+  forms::Picture& picture_;
+  // The image laid over the background, as 32-bit device-independent pixels.
+  std::vector<std::uint32_t> pixels_;
+  forms::Image shown_;
+  COLORREF shownBackground_ = CLR_INVALID;
+};
+
+}  // namespace tavi::frontends::win32

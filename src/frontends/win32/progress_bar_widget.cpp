@@ -1,0 +1,26 @@
+#include "frontends/win32/progress_bar_widget.h"
+
+#include <commctrl.h>
+
+namespace tavi::frontends::win32 {
+
+ProgressBarWidget::ProgressBarWidget(forms::ProgressBar& bar, InputSink& input, GdiCache& gdi)
+    : ControlWidget(bar, input, gdi), bar_(bar) {}
+
+HWND ProgressBarWidget::createNative(HWND parent) {
+  return CreateWindowExW(0, PROGRESS_CLASSW, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
+                         nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+void ProgressBarWidget::syncContent(const WidgetStyle& /*style*/) {
+  PBRANGE range{};
+  SendMessageW(hwnd(), PBM_GETRANGE, FALSE, reinterpret_cast<LPARAM>(&range));
+  if (range.iLow != 0 || range.iHigh != bar_.max()) {
+    SendMessageW(hwnd(), PBM_SETRANGE32, 0, bar_.max());
+  }
+  if (static_cast<int>(SendMessageW(hwnd(), PBM_GETPOS, 0, 0)) != bar_.position()) {
+    SendMessageW(hwnd(), PBM_SETPOS, static_cast<WPARAM>(bar_.position()), 0);
+  }
+}
+
+}  // namespace tavi::frontends::win32

@@ -1,0 +1,132 @@
+#include "frontends/win32/radio_group_widget.h"
+
+#include <algorithm>
+
+#include "frontends/win32/native_text.h"
+#include "frontends/win32/text_measure.h"
+#include "frontends/win32/wide_text.h"
+
+namespace tavi::frontends::win32 {
+
+RadioGroupWidget::RadioGroupWidget(forms::RadioGroup& group, InputSink& input, GdiCache& gdi)
+    : ControlWidget(group, input, gdi), group_(group) {}
+
+HWND RadioGroupWidget::createNative(HWND parent) {
+  HWND container = createHostWindow(kHostWindowClass, *this, WS_CHILD | WS_CLIPSIBLINGS,
+                                    WS_EX_CONTROLPARENT, parent);
+  frame_ = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0, 0, 0, 0,
+                           container, nullptr, GetModuleHandleW(nullptr), nullptr);
+  return container;
+}
+
+HWND RadioGroupWidget::focusTarget() const {
+  const int chosen = group_.itemIndex();
+  if (chosen >= 0 && chosen < static_cast<int>(items_.size())) return items_[chosen];
+  return items_.empty() ? hwnd() : items_.front();
+}
+
+void RadioGroupWidget::syncContent(const WidgetStyle& /*style*/) {
+  if (ControlWidget::of(frame_) == nullptr) adopt(frame_);
+  setWindowText(frame_, buttonCaption(group_.caption()));
+
+  const auto& captions = group_.items();
+  while (items_.size() > captions.size()) {
+    DestroyWindow(items_.back());
+    items_.pop_back();
+  }
+  while (items_.size() < captions.size()) {
+    HWND item = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON, 0, 0, 0,
+                                0, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    adopt(item, static_cast<int>(items_.size()));
+    SendMessageW(item, WM_SETFONT, reinterpret_cast<WPARAM>(font()), FALSE);
+    EnableWindow(item, control().enabled() ? TRUE : FALSE);
+    items_.push_back(item);
+  }
+  for (std::size_t i = 0; i < items_.size(); ++i) {
+    HWND item = items_[i];
+    setWindowText(item, buttonCaption(captions[i]));
+    const bool chosen = static_cast<int>(i) == group_.itemIndex();
+    const WPARAM state = chosen ? BST_CHECKED : BST_UNCHECKED;
+    if (static_cast<WPARAM>(SendMessageW(item, BM_GETCHECK, 0, 0)) != state) {
+      SendMessageW(item, BM_SETCHECK, state, 0);
+    }
+    // The dialog navigation enters the group at its chosen item.
+    LONG_PTR style = GetWindowLongPtrW(item, GWL_STYLE);
+    const bool stop = item == focusTarget();
+    const LONG_PTR wanted = (style & ~static_cast<LONG_PTR>(WS_TABSTOP | WS_GROUP)) |
+                            (stop ? WS_TABSTOP : 0) | (i == 0 ? WS_GROUP : 0);
+    if (style != wanted) SetWindowLongPtrW(item, GWL_STYLE, wanted);
+  }
+  // The items, their columns or the font may have changed.
+  arrangeItems();
+}
+
+void RadioGroupWidget::applyGeometry(const forms::Rect& rect) {
+  ControlWidget::applyGeometry(rect);
+  arrangeItems();
+}
+
+void RadioGroupWidget::applyFont(HFONT font) {
+  SendMessageW(frame_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  for (HWND item : items_)
+    SendMessageW(item, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+void RadioGroupWidget::applyEnabled(bool enabled) {
+  EnableWindow(hwnd(), enabled ? TRUE : FALSE);
+  EnableWindow(frame_, enabled ? TRUE : FALSE);
+  for (HWND item : items_)
+    EnableWindow(item, enabled ? TRUE : FALSE);
+}
+
+void RadioGroupWidget::repaint() {
+  RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void RadioGroupWidget::arrangeItems() {
+  RECT area;
+  GetClientRect(hwnd(), &area);
+  const int width = area.right;
+  const int height = area.bottom;
+  SetWindowPos(frame_, nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  if (items_.empty()) return;
+
+  // Below the caption, the rows share the height evenly; the columns share the width.
+  const int count = static_cast<int>(items_.size());
+  const int columns = std::clamp(group_.columns(), 1, count);
+  const int rows = (count + columns - 1) / columns;
+  const int textHeight = lineHeight(hwnd(), font());
+  const int inner = std::max(height - textHeight - 5, rows);
+  const int rowHeight = inner / rows;
+  const int top = textHeight + 1 + (inner % rows) / 2;
+  const int margin = std::max(textHeight * 8 / 13, 4);
+  const int columnWidth = std::max((width - 2 * margin + 6) / columns, 1);
+  for (int i = 0; i < count; ++i) {
+    const int column = i / rows;
+    const int row = i % rows;
+    SetWindowPos(items_[i], nullptr, margin + column * columnWidth, top + row * rowHeight,
+                 columnWidth, rowHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+bool RadioGroupWidget::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                     LRESULT& result) {
+  if (message == WM_ERASEBKGND) {
+    RECT area;
+    GetClientRect(window, &area);
+    FillRect(reinterpret_cast<HDC>(wParam), &area, gdi().brush(background()));
+    result = TRUE;
+    return true;
+  }
+  return routeToControl(message, wParam, lParam, result);
+}
+
+void RadioGroupWidget::command(HWND child, UINT code) {
+  if (code != BN_CLICKED) return;
+  const auto found = std::find(items_.begin(), items_.end(), child);
+  if (found == items_.end()) return;
+  const int index = static_cast<int>(found - items_.begin());
+  input().deliver(group_, [this, index](forms::Application& app) { app.choose(group_, index); });
+}
+
+}  // namespace tavi::frontends::win32

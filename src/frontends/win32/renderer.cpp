@@ -1,0 +1,166 @@
+#include "frontends/win32/renderer.h"
+
+#include <commctrl.h>
+
+#include "frontends/win32/native_host.h"
+
+namespace tavi::frontends::win32 {
+
+namespace {
+
+// Sets a flag for the lifetime of the guard.
+class Raised {
+ public:
+  explicit Raised(bool& flag) : flag_(flag), previous_(flag) { flag_ = true; }
+  ~Raised() { flag_ = previous_; }
+  Raised(const Raised&) = delete;
+  Raised& operator=(const Raised&) = delete;
+
+ private:
+  bool& flag_;
+  bool previous_;
+};
+
+}  // namespace
+
+Renderer::Renderer(forms::Application& app, const platform::Platform& platform)
+    : app_(app), platform_(platform) {
+  INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
+                                ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS};
+  InitCommonControlsEx(&controls);
+  registerWindowClasses();
+}
+
+Renderer::~Renderer() {
+  // Destroying the windows moves the focus about; nothing of that is a person's action.
+  syncing_ = true;
+  // Secondary windows first: they belong to the main window.
+  while (!windows_.empty())
+    windows_.pop_back();
+}
+
+FormWindow* Renderer::window(const forms::Form& form) const {
+  for (const auto& w : windows_) {
+    if (&w->form() == &form) return w.get();
+  }
+  return nullptr;
+}
+
+HWND Renderer::nativeWindow(const forms::Control& control) const {
+  FormWindow* w = window(control.form());
+  ControlWidget* widget = w != nullptr ? w->widget(control) : nullptr;
+  return widget != nullptr ? widget->hwnd() : nullptr;
+}
+
+void Renderer::sync() {
+  syncWindows(false);
+}
+
+void Renderer::syncWindows(bool force) {
+  Raised guard(syncing_);
+  const auto& forms = app_.forms();
+  FormWindowHost& host = *this;
+  for (std::size_t i = windows_.size(); i < forms.size(); ++i) {
+    HWND owner = windows_.empty() ? nullptr : windows_.front()->hwnd();
+    windows_.push_back(std::make_unique<FormWindow>(*forms[i], host, gdi_, platform_, owner));
+  }
+  for (const auto& w : windows_)
+    w->sync(force);
+}
+
+void Renderer::resync(FormWindow& window) {
+  Raised guard(syncing_);
+  window.sync(true);
+}
+
+void Renderer::restoreFocus(FormWindow& window) {
+  Raised guard(syncing_);
+  window.focusModelControl();
+}
+
+bool Renderer::act(const std::function<void()>& work) {
+  if (dispatching_ || syncing_ || app_.terminated()) return false;
+  {
+    Raised guard(dispatching_);
+    work();
+  }
+  // An ended application stops the loop as soon as this message's dispatch returns.
+  sync();
+  return true;
+}
+
+bool Renderer::deliver(forms::Control& source,
+                       const std::function<void(forms::Application&)>& event) {
+  // The native window may now show what the model does not take: the next sync compares it.
+  if (FormWindow* w = window(source.form())) {
+    if (ControlWidget* widget = w->widget(source)) widget->invalidate();
+  }
+  return act([&] { event(app_); });
+}
+
+bool Renderer::focusForPress(forms::Control& control) {
+  if (control.form().focused() == &control) return !dispatching_ && !syncing_;
+  act([&] { app_.focus(control); });
+  // An exit handler that kept the focus where it was swallows the press.
+  return control.form().focused() == &control;
+}
+
+void Renderer::focusByKeyboard(forms::Control& control) {
+  if (control.form().focused() == &control) return;
+  act([&] { app_.focus(control); });
+}
+
+void Renderer::closeRequested(forms::Form& form) {
+  if (syncing_) return;
+  if (dispatching_) {
+    // While a long handler lets the desktop process messages, the model still hears of the
+    // frame's close box and decides when to end.
+    app_.closeWindow(form);
+    return;
+  }
+  act([&] { app_.closeWindow(form); });
+}
+
+void Renderer::dispatchMessage(MSG& message) {
+  // Tab, arrows and Enter move between the controls of the window, as in a dialog.
+  HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  for (const auto& w : windows_) {
+    if (w->hwnd() == root && IsDialogMessageW(root, &message)) return;
+  }
+  TranslateMessage(&message);
+  DispatchMessageW(&message);
+}
+
+int Renderer::run() {
+  sync();
+  MSG message;
+  while (!app_.terminated()) {
+    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+    if (got <= 0) break;
+    dispatchMessage(message);
+  }
+  Raised guard(syncing_);
+  for (const auto& w : windows_)
+    ShowWindow(w->hwnd(), SW_HIDE);
+  return 0;
+}
+
+void Renderer::restoreMainWindow() {
+  if (windows_.empty()) return;
+  HWND main = windows_.front()->hwnd();
+  if (IsIconic(main)) ShowWindow(main, SW_RESTORE);
+  SetForegroundWindow(main);
+}
+
+void Renderer::processPendingMessages() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(message.wParam));  // for the loop that runs the program
+      return;
+    }
+    dispatchMessage(message);
+  }
+}
+
+}  // namespace tavi::frontends::win32

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "forms/controls.h"
+#include "frontends/win32/control_widget.h"
+
+namespace tavi::frontends::win32 {
+
+// A horizontal scroll bar. Every move of the person, arrows, pages and the dragged thumb,
+// asks the model for the new position; the model clamps it and decides whether it changed.
+class ScrollBarWidget : public ControlWidget {
+ public:
+  ScrollBarWidget(forms::ScrollBar& bar, InputSink& input, GdiCache& gdi);
+  void scrolled(UINT code, int thumbPosition) override;
+  HBRUSH colors(HDC /*dc*/) override { return nullptr; }
+
+ protected:
+  HWND createNative(HWND parent) override;
+  void syncContent(const WidgetStyle& style) override;
+
+ private:
+  forms::ScrollBar& bar_;
+};
+
+}  // namespace tavi::frontends::win32

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace tavi::frontends::win32 {
+
+// The size of a single line of text in a font, as a window draws it.
+SIZE textExtent(HWND window, HFONT font, const std::wstring& text);
+// The line height of a font (its character cell height).
+int lineHeight(HWND window, HFONT font);
+
+}  // namespace tavi::frontends::win32

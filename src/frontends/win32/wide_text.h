@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tavi::frontends::win32 {
+
+// The model's UTF-8 as the UTF-16 of the wide Windows functions, and back.
+std::wstring widen(std::string_view text);
+std::string narrow(std::wstring_view text);
+
+// A caption for a BUTTON window: "&" would underline the next letter, and product names such
+// as "R2 Day & Night" must read as written.
+std::wstring buttonCaption(std::string_view text);
+
+}  // namespace tavi::frontends::win32

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <memory>
+
+#include "forms/control.h"
+#include "frontends/win32/control_widget.h"
+
+namespace tavi::frontends::win32 {
+
+// The native widget for a control of any kind.
+std::unique_ptr<ControlWidget> makeWidget(forms::Control& control, InputSink& input, GdiCache& gdi);
+
+}  // namespace tavi::frontends::win32
