@@ -300,7 +300,8 @@ std::string Platform::fromAnsi(std::string_view bytes) const {
 
 std::string Platform::desktopFolder() const {
   if (options_.desktopFolder) return *options_.desktopFolder;
-  constexpr DWORD kTypes = RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ;
+  // As stored: without RRF_NOEXPAND the call refuses an expandable type outright.
+  constexpr DWORD kTypes = RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND;
   std::wstring value(MAX_PATH, L'\0');
   for (int attempt = 0; attempt < 4; ++attempt) {
     DWORD size = static_cast<DWORD>(value.size() * sizeof(wchar_t));
