@@ -15,6 +15,16 @@ HWND createEdit(HWND parent, DWORD style) {
                          nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
+// A field drawn as a caption has no sunken edge.
+void syncBorder(HWND edit, bool border) {
+  const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(edit, GWL_EXSTYLE));
+  const DWORD wanted = border ? exStyle | WS_EX_CLIENTEDGE : exStyle & ~DWORD{WS_EX_CLIENTEDGE};
+  if (wanted == exStyle) return;
+  SetWindowLongPtrW(edit, GWL_EXSTYLE, static_cast<LONG_PTR>(wanted));
+  SetWindowPos(edit, nullptr, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
 void syncReadOnly(HWND edit, bool readOnly) {
   const bool nativeReadOnly = (GetWindowLongPtrW(edit, GWL_STYLE) & ES_READONLY) != 0;
   if (nativeReadOnly != readOnly) SendMessageW(edit, EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);
@@ -36,6 +46,7 @@ HWND EditWidget::createNative(HWND parent) {
 void EditWidget::syncContent(const WidgetStyle& /*style*/) {
   setWindowText(hwnd(), widen(edit_.text()));
   syncReadOnly(hwnd(), edit_.readOnly());
+  syncBorder(hwnd(), edit_.border());
 }
 
 void EditWidget::command(HWND /*child*/, UINT code) {

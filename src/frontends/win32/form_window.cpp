@@ -42,9 +42,29 @@ void FormWindow::ensureWidgets() {
     ControlWidget* parent = control->parent() != nullptr ? widget(*control->parent()) : nullptr;
     auto created = makeWidget(*control, host_, gdi_);
     created->create(parent != nullptr ? parent->hwnd() : hwnd_);
+    // The system puts a new child beneath its siblings, the design draws it above them. Only
+    // what can lie on another is raised, so the tab order elsewhere stays the creation order;
+    // a label may grow onto its neighbours to show its whole text.
+    if (control->kind() == forms::ControlKind::Label || liesOnAnEarlierSibling(*control)) {
+      SetWindowPos(created->hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
     byControl_.emplace(control, created.get());
     widgets_.push_back(std::move(created));
   }
+}
+
+bool FormWindow::liesOnAnEarlierSibling(const forms::Control& control) const {
+  const forms::Rect& mine = control.rect();
+  for (const auto& earlier : widgets_) {
+    const forms::Control& other = earlier->control();
+    if (other.parent() != control.parent()) continue;
+    const forms::Rect& theirs = other.rect();
+    if (mine.left < theirs.right() && theirs.left < mine.right() && mine.top < theirs.bottom() &&
+        theirs.top < mine.bottom()) {
+      return true;
+    }
+  }
+  return false;
 }
 
 void FormWindow::sync(bool force) {

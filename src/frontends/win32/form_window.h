@@ -58,6 +58,7 @@ class FormWindow : private NativeHost {
   bool handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                      LRESULT& result) override;
   void ensureWidgets();
+  bool liesOnAnEarlierSibling(const forms::Control& control) const;
   void syncFrame(bool rescaled);
   void resizeClient(SIZE client);
   void syncIcon(bool rescaled);

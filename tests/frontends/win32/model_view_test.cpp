@@ -166,3 +166,51 @@ TEST_F(ShowsTheModel, SyncTouchesOnlyWhatChanged) {
 
 }  // namespace
 }  // namespace tavi::frontends::win32::testing
+
+namespace tavi::frontends::win32::testing {
+namespace {
+
+// A button with a small box lying on its end, and a label beside a value label it grows onto.
+class Layered : public forms::Form {
+ public:
+  explicit Layered(forms::Application& app) : Form(app, "Layered", "Layered", 200, 100) {
+    Caption.setBorder(false);
+  }
+  forms::Button Wide{*this, "Wide", {10, 10, 120, 25}, "Info"};
+  forms::CheckBox OnItsEnd{*this, "OnItsEnd", {112, 14, 15, 15}, ""};
+  forms::Label Name{*this, "Name", {10, 50, 20, 13}, "A rather long caption:"};
+  forms::Label Value{*this, "Value", {32, 50, 20, 13}, "80"};
+  forms::Edit Caption{*this, "Caption", {10, 70, 80, 21}, "Directory Path:"};
+};
+
+// Whether `upper` comes before `lower` among its siblings, from the top of the drawing order.
+bool drawnAbove(HWND upper, HWND lower) {
+  for (HWND w = GetWindow(lower, GW_HWNDPREV); w != nullptr; w = GetWindow(w, GW_HWNDPREV)) {
+    if (w == upper) return true;
+  }
+  return false;
+}
+
+TEST_F(ShowsTheModel, WhatLiesOnAnEarlierControlIsDrawnAboveIt) {
+  Layered& layered = app.create<Layered>();
+  layered.show();
+  renderer.sync();
+  EXPECT_TRUE(drawnAbove(native(layered.OnItsEnd), native(layered.Wide)));
+  EXPECT_TRUE(drawnAbove(native(layered.Value), native(layered.Name)));
+  // Controls that lie apart keep the creation order, which is the order of the Tab key.
+  EXPECT_TRUE(drawnAbove(native(demo.Save), native(demo.Port)));
+}
+
+TEST_F(ShowsTheModel, AFieldWithoutBorderHasNoSunkenEdge) {
+  Layered& layered = app.create<Layered>();
+  layered.show();
+  renderer.sync();
+  EXPECT_FALSE(GetWindowLongPtrW(native(layered.Caption), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+  EXPECT_TRUE(GetWindowLongPtrW(native(demo.Port), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+  layered.Caption.setBorder(true);
+  renderer.sync();
+  EXPECT_TRUE(GetWindowLongPtrW(native(layered.Caption), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+}
+
+}  // namespace
+}  // namespace tavi::frontends::win32::testing
