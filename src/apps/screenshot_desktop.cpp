@@ -1,15 +1,13 @@
 #include "apps/screenshot_desktop.h"
 
-#include <QApplication>
 #include <iostream>
 
-#include "frontends/qt/renderer.h"
+#include "apps/screenshot_front_end.h"
 
 namespace tavi::apps {
 
 void ScreenshotDesktop::processMessages() {
-  if (renderer_ != nullptr) renderer_->sync();
-  QApplication::processEvents();
+  if (drawn_ != nullptr) drawn_->processMessages();
   ++processed_;
   if (onProcessMessages) onProcessMessages(processed_);
 }

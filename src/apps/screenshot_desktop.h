@@ -1,24 +1,20 @@
 #pragma once
 
 #include <functional>
-#include <string>
 #include <string_view>
-#include <vector>
 
 #include "forms/desktop_services.h"
 
-namespace tavi::frontends::qt {
-class Renderer;
-}
-
 namespace tavi::apps {
+
+class DrawnApplication;
 
 // The desktop of a screenshot run: no one is there to answer, so boxes are only noted (a
 // question is answered No) and nothing is opened; pending messages are processed with the
 // windows brought in line, and `onProcessMessages` may capture them then.
 class ScreenshotDesktop : public forms::DesktopServices {
  public:
-  void attach(frontends::qt::Renderer* renderer) { renderer_ = renderer; }
+  void attach(DrawnApplication* drawn) { drawn_ = drawn; }
 
   void showMessage(std::string_view text) override { note("message", text); }
   bool confirm(std::string_view text) override {
@@ -35,7 +31,7 @@ class ScreenshotDesktop : public forms::DesktopServices {
  private:
   void note(std::string_view kind, std::string_view text);
 
-  frontends::qt::Renderer* renderer_ = nullptr;
+  DrawnApplication* drawn_ = nullptr;
   int processed_ = 0;
 };
 
