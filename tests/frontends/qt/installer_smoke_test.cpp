@@ -6,13 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "apps/demo_medium.h"
 #include "box_answerer.h"
+#include "frontends/installation_on_medium.h"
 #include "frontends/qt/qt_desktop.h"
 #include "frontends/qt/renderer.h"
 #include "installer/installer.h"
 #include "qt_session.h"
-#include "support/test_drive.h"
 
 namespace tavi::frontends::qt::testing {
 namespace {
@@ -23,39 +22,15 @@ using Texts = std::vector<std::string>;
 // generated medium.
 class InstallerSmokeTest : public ::testing::Test {
  protected:
-  explicit InstallerSmokeTest(std::optional<int> mediumLanguage) {
-    apps::writeDemoMedium(mediumRoot(), {.language = mediumLanguage});
+  explicit InstallerSmokeTest(std::optional<int> mediumLanguage) : installation(mediumLanguage) {
     desktop.attach(&renderer);
   }
-  std::filesystem::path mediumRoot() const {
-    return drive.root().parent_path() / (drive.root().filename().string() + "-medium");
-  }
-  ~InstallerSmokeTest() override { std::filesystem::remove_all(mediumRoot()); }
 
-  platform::Platform platformWithMedium() {
-    platform::PlatformOptions options;
-    options.driveC = drive.root();
-    options.currentFolder = mediumRoot();
-    options.codePage = 1252;
-    options.desktopFolder = R"(C:\Users\Tester\Desktop)";
-    options.today = "9. 12. 2026";
-    return platform::Platform(options);
-  }
-
-  void expectInstalledIn(int language) {
-    EXPECT_EQ(drive.read(R"(C:\KivTanOr5\dLangv.dat)"),
-              std::string({static_cast<char>(language), 0, 0, 0}));
-    EXPECT_EQ(drive.filesIn(R"(C:\KivTanOr5\PicWlud)").size(), 162u);
-    EXPECT_EQ(drive.filesIn(R"(C:\KivTanOr5\PfromNev)").size(), 96u);
-    EXPECT_TRUE(drive.exists(R"(C:\WinLUD\Tavi Setting.exe)"));
-    EXPECT_TRUE(drive.exists(R"(C:\KivTanOr5\GlobalSetPrep.dll)"));
-    EXPECT_TRUE(drive.exists(R"(C:\KivTanOr5\PrepSwich)"));
-    EXPECT_TRUE(drive.exists(R"(C:\Users\Tester\Desktop\Tavi Therapy EN.pdf)"));
-  }
+  void expectInstalledIn(int language) const { installation.expectInstalledIn(language); }
 
   QtSession session;
-  tavi::testing::TestDrive drive;
-  platform::Platform platform = platformWithMedium();
+  frontends::testing::InstallationOnMedium installation;
+  platform::Platform platform = installation.platform();
   QtDesktop desktop{platform};
   installer::Installer setup{platform, desktop};
   Renderer renderer{setup.app, platform};

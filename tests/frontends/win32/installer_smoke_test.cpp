@@ -4,12 +4,11 @@
 #include <commctrl.h>
 
 #include <chrono>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "apps/demo_medium.h"
+#include "frontends/installation_on_medium.h"
 #include "frontends/win32/box_answerer.h"
 #include "frontends/win32/control_tags.h"
 #include "frontends/win32/desktop.h"
@@ -18,7 +17,6 @@
 #include "installer/installer.h"
 #include "installer/setup_window.h"
 #include "platform/platform.h"
-#include "support/test_drive.h"
 
 namespace tavi::frontends::win32::testing {
 namespace {
@@ -29,28 +27,10 @@ using Texts = std::vector<std::string>;
 // current folder a generated medium.
 class InstallerSmokeTest : public ::testing::Test {
  protected:
-  explicit InstallerSmokeTest(std::optional<int> mediumLanguage) {
-    apps::writeDemoMedium(mediumRoot(), {.language = mediumLanguage});
+  explicit InstallerSmokeTest(std::optional<int> mediumLanguage) : installation(mediumLanguage) {
     desktop.attach(&renderer);
   }
-  ~InstallerSmokeTest() override {
-    desktop.attach(nullptr);
-    std::filesystem::remove_all(mediumRoot());
-  }
-
-  std::filesystem::path mediumRoot() const {
-    return drive.root().parent_path() / (drive.root().filename().string() + "-medium");
-  }
-
-  platform::Platform platformWithMedium() const {
-    platform::PlatformOptions options;
-    options.driveC = drive.root();
-    options.currentFolder = mediumRoot();
-    options.codePage = 1252;
-    options.desktopFolder = R"(C:\Users\Tester\Desktop)";
-    options.today = "9. 12. 2026";
-    return platform::Platform(options);
-  }
+  ~InstallerSmokeTest() override { desktop.attach(nullptr); }
 
   Texts boxTexts() const {
     Texts texts;
@@ -59,19 +39,10 @@ class InstallerSmokeTest : public ::testing::Test {
     return texts;
   }
 
-  void expectInstalledIn(int language) const {
-    EXPECT_EQ(drive.read(R"(C:\KivTanOr5\dLangv.dat)"),
-              std::string({static_cast<char>(language), 0, 0, 0}));
-    EXPECT_EQ(drive.filesIn(R"(C:\KivTanOr5\PicWlud)").size(), 162u);
-    EXPECT_EQ(drive.filesIn(R"(C:\KivTanOr5\PfromNev)").size(), 96u);
-    EXPECT_TRUE(drive.exists(R"(C:\WinLUD\Tavi Setting.exe)"));
-    EXPECT_TRUE(drive.exists(R"(C:\KivTanOr5\GlobalSetPrep.dll)"));
-    EXPECT_TRUE(drive.exists(R"(C:\KivTanOr5\PrepSwich)"));
-    EXPECT_TRUE(drive.exists(R"(C:\Users\Tester\Desktop\Tavi Therapy EN.pdf)"));
-  }
+  void expectInstalledIn(int language) const { installation.expectInstalledIn(language); }
 
-  tavi::testing::TestDrive drive;
-  platform::Platform platform = platformWithMedium();
+  frontends::testing::InstallationOnMedium installation;
+  platform::Platform platform = installation.platform();
   Desktop desktop{platform, "setup"};
   installer::Installer setup{platform, desktop};
   Renderer renderer{setup.app, platform};
