@@ -53,7 +53,7 @@ class QtFrontEnd final : public tavi::apps::ScreenshotFrontEnd {
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  QApplication::setApplicationDisplayName(QStringLiteral("Tavi screenshots"));
+  QApplication::setApplicationName(QStringLiteral("Tavi screenshots"));
   tavi::frontends::qt::prepareApplication(application);
   if (argc != 2) {
     std::cerr << "usage: tavi-screenshots FOLDER\n";

@@ -11,7 +11,6 @@
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("setup"));
-  QApplication::setApplicationDisplayName(QStringLiteral("setup"));
   tavi::frontends::qt::prepareApplication(application);
 
   tavi::platform::Platform platform;

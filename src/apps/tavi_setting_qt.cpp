@@ -10,7 +10,6 @@
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tavi Setting"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Tavi Setting"));
   tavi::frontends::qt::prepareApplication(application);
 
   tavi::platform::Platform platform;
