@@ -30,7 +30,7 @@ Names settingsFiles(const EditorSession& session) {
 }
 
 // Every file the main window reads or writes, each switched on, as a long-used installation
-// may leave them. English, so that the messages read as in the specification.
+// may leave them. English, so that the messages read as the main window's English table has them.
 void fillSettingsFolder(EditorSession& session) {
   const tavi::testing::TestDrive& drive = session.drive;
   for (const store::OptionFlag& flag : store::optionFlags())
