@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -27,6 +28,7 @@ class EditorSmokeTest : public ::testing::Test {
 
   static tavi::testing::TestDrive& withSettings(tavi::testing::TestDrive& drive) {
     drive.write(R"(C:\KivTanOr5\dLangv.dat)", std::string("\1\0\0\0", 4));
+    drive.write(R"(C:\KivTanOr5\datLimit.dat)", "\x50");
     drive.write(R"(C:\KivTanOr5\PrepSwich\DopButt212.dat)", "");
     drive.write(R"(C:\KivTanOr5\PrepSwich\DopButt215.dat)", "");
     return drive;
@@ -46,7 +48,7 @@ class EditorSmokeTest : public ::testing::Test {
   Renderer renderer{editor.app, drive.platform()};
 };
 
-TEST_F(EditorSmokeTest, AGroupIsChosenThroughTheWidgetsAndSavedAsFlagFiles) {
+TEST_F(EditorSmokeTest, AGroupAndTheMainSettingsAreChosenThroughTheWidgetsAndSaved) {
   editor::TForm8& main = editor.Form8;
   ASSERT_TRUE(renderer.window(main)->isVisible());
 
@@ -78,6 +80,16 @@ TEST_F(EditorSmokeTest, AGroupIsChosenThroughTheWidgetsAndSavedAsFlagFiles) {
   // The main window's any-selected indicator of the group shows the saved choice.
   EXPECT_TRUE(native<QCheckBox>(main.groupRow("NuSkin").anySelected).isChecked());
   EXPECT_FALSE(native<QCheckBox>(main.groupRow("NuSkin").allSelected).isChecked());
+
+  // A port typed into its field and the main window's save end the program with the files,
+  // the same bytes as the Windows program leaves.
+  auto& port = native<QLineEdit>(main.COM_Nr);
+  QTest::mouseClick(&port, Qt::LeftButton);
+  QTest::keyClicks(&port, "3");
+  QTest::mouseClick(&native<QPushButton>(main.Uloz), Qt::LeftButton);
+  EXPECT_TRUE(editor.app.terminated());
+  EXPECT_EQ(drive.read(R"(C:\KivTanOr5\datLimit.dat)"), "\x51");
+  EXPECT_EQ(drive.read(R"(C:\KivTanOr5\COM_Nr.dat)"), "3\r\n");
   EXPECT_TRUE(desktop.errors().empty());
 }
 
