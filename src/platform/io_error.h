@@ -33,6 +33,7 @@ inline constexpr char kFileInUse[] = "the file is in use by another program";
 inline constexpr char kDiskFull[] = "the disk is full";
 inline constexpr char kFileEmpty[] = "the file is empty";
 inline constexpr char kFileTooShort[] = "the file is shorter than expected";
+inline constexpr char kSameFile[] = "it is the file to be copied itself";
 }  // namespace failure
 
 }  // namespace tavi::platform

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -28,6 +29,8 @@ struct PlatformOptions {
   std::optional<std::string> desktopFolder;
   // Today's date as text. Unset: today in the user's short date format.
   std::optional<std::string> today;
+  // Tests only: a write of a file for which this answers true stops half way, as on a full disk.
+  std::function<bool(std::string_view path)> writeFailsHalfway;
 };
 
 // The operating system as the two programs see it. All paths are Windows paths in UTF-8
@@ -45,22 +48,33 @@ class Platform {
   // Creates one folder level; the parent must exist. False when it could not be created
   // (an existing folder of that name also gives false, as on Windows).
   bool createFolder(std::string_view path);
-  // Copies a file, replacing the target; false on any failure.
+  // Copies a file, replacing the target (read-only or not); the copy is an ordinary writable
+  // file whatever the source's attributes, as a CD's files are read-only. A link at the target is
+  // replaced, never written through. False on any failure.
   bool copyFile(std::string_view from, std::string_view to);
+  // The same for a copy that must not fail unseen: false when the source does not exist, and
+  // IoError ("replace") naming the target when it exists but the target cannot be written.
+  bool replaceFile(std::string_view from, std::string_view to);
   // Deletes a file (never a folder); false on any failure, a missing file included.
   bool deleteFile(std::string_view path);
 
   // The whole content of an existing file. Throws IoError ("read") when the file is missing,
   // is a folder, or cannot be opened or read.
   std::string readFile(std::string_view path) const;
-  // Creates or truncates the file and writes the bytes. Throws IoError ("write") on any
-  // failure, a missing folder included; the folder is never created.
+  // Replaces the file's content with the bytes, or creates it: written to a temporary file
+  // beside it, flushed to the disk, then swapped in, so that a crash, a full disk or a power cut
+  // leaves the old content or the new one, never a part. An existing file keeps its name as
+  // spelt and, on Windows, its attributes. Throws IoError ("write") on any failure, a missing
+  // folder included; the folder is never created, and no temporary file stays behind.
   void writeFile(std::string_view path, std::string_view bytes);
 
-  // Text conversion between the program's UTF-8 and the ANSI code page. Characters that the
-  // code page lacks become what the platform's own conversion makes of them; never throws.
+  // Text conversion between the program's UTF-8 and the ANSI code page, alike on every
+  // platform: a character that the code page lacks is written as one "?", never as a look-alike;
+  // never throws.
   std::string toAnsi(std::string_view text) const;
   std::string fromAnsi(std::string_view bytes) const;
+  // The characters of the text that the code page lacks, each once; empty when toAnsi is exact.
+  std::u32string missingCharacters(std::string_view text) const;
   unsigned codePage() const { return codePage_; }
 
   // The desktop folder as a Windows path, read anew at every call; empty when it cannot be
@@ -80,7 +94,7 @@ class Platform {
  private:
   PlatformOptions options_;
   unsigned codePage_;
-  // POSIX: the code page's conversion tables, shared by copies of the platform.
+  // The code page's conversion tables, shared by copies of the platform.
   std::shared_ptr<const AnsiCodec> codec_;
 };
 

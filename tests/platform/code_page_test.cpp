@@ -94,4 +94,28 @@ TEST(FileBytes, TextWrittenThroughThePlatformIsTheSameOnEveryBuild) {
             "D8 65 F8 69 63 68 61 20 35 30 20 67 0D 0A 00 1A FF");
 }
 
+// One rule on both builds: a character the code page lacks is one "?", never a look-alike (best
+// fit would turn "Tōkyō" into "Tokyo", another folder), and the characters are named.
+TEST(CodePage, CharactersTheCodePageLacksAreQuestionMarksAndNamed) {
+  struct Case {
+    unsigned codePage;
+    std::string text;
+    std::string bytes;
+    std::u32string missing;
+  };
+  const Case cases[] = {
+      {1252, "Tōkyō ř ł ő Д ß", "T?ky? ? ? ? ? \xDF", U"ōřłőД"},
+      {1250, "Tōkyō ř ł ő Д ß é", "T?ky? \xF8 \xB3 \xF5 ? \xDF \xE9", U"ōД"},
+      {1251, "Дом ř é №", "\xC4\xEE\xEC ? ? \xB9", U"řé"},
+      {1252, "C:\\TaviTherapy\\", "C:\\TaviTherapy\\", U""},
+      {1252, "a\xFF€", "a?\x80", U"\uFFFD"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.codePage) + " " + c.text);
+    TestDrive drive(withCodePage(c.codePage));
+    EXPECT_EQ(hex(drive.platform().toAnsi(c.text)), hex(c.bytes));
+    EXPECT_EQ(drive.platform().missingCharacters(c.text), c.missing);
+  }
+}
+
 }  // namespace

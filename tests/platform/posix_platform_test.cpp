@@ -223,4 +223,18 @@ TEST(PosixShellOpen, AMissingOpenerIsNoError) {
   EXPECT_FALSE(hasChildProcesses());
 }
 
+// A copy onto a link replaces the link; it never writes through it into another file.
+TEST(PosixCopy, ACopyOntoALinkReplacesTheLink) {
+  TestDrive drive;
+  drive.write(R"(C:\Medium\datLimit.dat)", "medium");
+  drive.write(R"(C:\Elsewhere\keep.txt)", "keep");
+  fs::create_symlink(drive.native(R"(C:\Elsewhere\keep.txt)"),
+                     drive.native(R"(C:\KivTanOr5\datLimit.dat)"));
+  ASSERT_TRUE(
+      drive.platform().copyFile(R"(C:\Medium\datLimit.dat)", R"(C:\KivTanOr5\datLimit.dat)"));
+  EXPECT_FALSE(fs::is_symlink(drive.native(R"(C:\KivTanOr5\datLimit.dat)")));
+  EXPECT_EQ(drive.read(R"(C:\KivTanOr5\datLimit.dat)"), "medium");
+  EXPECT_EQ(drive.read(R"(C:\Elsewhere\keep.txt)"), "keep");
+}
+
 }  // namespace

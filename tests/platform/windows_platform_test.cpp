@@ -6,6 +6,7 @@
 
 #include "platform/platform.h"
 #include "platform/windows/wide_text.h"
+#include "support/test_drive.h"
 
 namespace {
 
@@ -31,6 +32,17 @@ TEST(WindowsDesktop, TheFolderIsTheRegistrysValueAsStored) {
   if (stored.empty()) GTEST_SKIP() << "this user's registry names no desktop folder";
   const tavi::platform::Platform platform;
   EXPECT_EQ(platform.desktopFolder(), tavi::platform::windows::narrow(stored));
+}
+
+// A settings file the suite keeps hidden stays hidden when it is replaced.
+TEST(WindowsAtomicWrite, AReplacedFileKeepsItsAttributes) {
+  tavi::testing::TestDrive drive;
+  drive.write(R"(C:\KivTanOr5\datLimit.dat)", "old");
+  const std::wstring native = drive.native(R"(C:\KivTanOr5\datLimit.dat)").wstring();
+  ASSERT_TRUE(SetFileAttributesW(native.c_str(), FILE_ATTRIBUTE_HIDDEN));
+  drive.platform().writeFile(R"(C:\KivTanOr5\datLimit.dat)", "new");
+  EXPECT_EQ(drive.read(R"(C:\KivTanOr5\datLimit.dat)"), "new");
+  EXPECT_NE(GetFileAttributesW(native.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
 }
 
 }  // namespace

@@ -49,6 +49,7 @@ platform::PlatformOptions platformOptions(const fs::path& drive, const fs::path&
   result.codePage = options.codePage;
   result.desktopFolder = options.desktopFolder;
   result.today = options.today;
+  result.writeFailsHalfway = options.writeFailsHalfway;
   return result;
 }
 
@@ -171,6 +172,20 @@ std::vector<std::string> TestDrive::filesIn(std::string_view windowsFolder) cons
   }
   std::sort(names.begin(), names.end());
   return names;
+}
+
+std::map<std::string, std::string> TestDrive::contents() const {
+  std::map<std::string, std::string> result;
+  for (const auto& entry : fs::recursive_directory_iterator(root_)) {
+    const std::string name = entry.path().lexically_relative(root_).generic_string();
+    if (entry.is_regular_file()) {
+      std::ifstream file(entry.path(), std::ios::binary);
+      result[name] = {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    } else {
+      result[name + "/"] = {};
+    }
+  }
+  return result;
 }
 
 }  // namespace tavi::testing

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +20,8 @@ struct TestDriveOptions {
   std::string today = "9. 12. 2026";
   // Native folder of the installation medium (paths without a drive); empty: none.
   std::filesystem::path currentFolder;
+  // A write of a file for which this answers true stops half way, as on a full disk.
+  std::function<bool(std::string_view windowsPath)> writeFailsHalfway;
 };
 
 // A temporary drive C: for one test, removed with everything on it when the test ends. The
@@ -50,6 +54,10 @@ class TestDrive {
   void setReadOnly(std::string_view windowsPath, bool readOnly = true) const;
   // Names of the files (not folders) directly in a folder, sorted.
   std::vector<std::string> filesIn(std::string_view windowsFolder) const;
+  // Every file below the drive's root with its bytes, folders as "name/" with none, keyed by
+  // the path relative to the root: to show what an action changed, and that nothing was left
+  // half written.
+  std::map<std::string, std::string> contents() const;
 
  private:
   std::filesystem::path root_;

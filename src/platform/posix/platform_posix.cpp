@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -6,14 +7,15 @@
 #include <cerrno>
 #include <cstdlib>
 #include <optional>
+#include <random>
 #include <string>
 #include <system_error>
 #include <utility>
 #include <vector>
 
+#include "platform/ansi_codec.h"
 #include "platform/io_error.h"
 #include "platform/platform.h"
-#include "platform/posix/ansi_codec.h"
 #include "platform/posix/desktop_folder.h"
 #include "platform/posix/detached_process.h"
 #include "platform/posix/entry_lookup.h"
@@ -154,13 +156,56 @@ int writeAll(int descriptor, std::string_view bytes) {
   return 0;
 }
 
-int openForWriting(const fs::path& native) {
-  int descriptor = -1;
-  do {
-    descriptor = ::open(native.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  } while (descriptor < 0 && errno == EINTR);
-  return descriptor;
-}
+// A file being written beside its target under a name of its own; it replaces the target only
+// when every byte is on the disk, and is removed again if anything fails before.
+class PendingFile {
+ public:
+  explicit PendingFile(const fs::path& target) : target_(target) {
+    for (int attempt = 0; attempt < 16 && descriptor_ < 0; ++attempt) {
+      path_ = target_;
+      path_ += ".tavi-" + std::to_string(std::random_device{}()) + ".tmp";
+      do {
+        descriptor_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+      } while (descriptor_ < 0 && errno == EINTR);
+      error_ = descriptor_ < 0 ? errno : 0;
+      if (error_ != EEXIST) break;
+    }
+  }
+  ~PendingFile() {
+    if (descriptor_ >= 0) ::close(descriptor_);
+    if (!committed_ && error_ == 0) ::unlink(path_.c_str());
+  }
+  PendingFile(const PendingFile&) = delete;
+  PendingFile& operator=(const PendingFile&) = delete;
+
+  // The error that kept the file from being created, or 0.
+  int openError() const { return error_; }
+  int get() const { return descriptor_; }
+
+  // Flushes, closes and swaps the file in for the target; returns the error, or 0.
+  int commit() {
+    if (::fsync(descriptor_) != 0) return errno;
+    const int closed = ::close(descriptor_);
+    descriptor_ = -1;
+    if (closed != 0) return errno;
+    if (::rename(path_.c_str(), target_.c_str()) != 0) return errno;
+    committed_ = true;
+    // The new name itself must reach the disk too.
+    const int folder = ::open(target_.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+      ::fsync(folder);
+      ::close(folder);
+    }
+    return 0;
+  }
+
+ private:
+  fs::path target_;
+  fs::path path_;
+  int descriptor_ = -1;
+  int error_ = 0;
+  bool committed_ = false;
+};
 
 }  // namespace
 
@@ -252,38 +297,54 @@ bool Platform::createFolder(std::string_view path) {
 }
 
 bool Platform::copyFile(std::string_view from, std::string_view to) {
+  try {
+    return replaceFile(from, to);
+  } catch (const IoError&) {
+    return false;
+  }
+}
+
+bool Platform::replaceFile(std::string_view from, std::string_view to) {
   const fs::path source = nativePath(from);
   const fs::path target = nativePath(to);
   const auto sourceStatus = statusOf(source);
-  const auto targetStatus = statusOf(target);
   if (!sourceStatus || S_ISDIR(sourceStatus->st_mode)) return false;
-  if (isFolder(targetStatus) || isReadOnly(targetStatus)) return false;
-  // Copying a file onto itself would truncate it before reading it.
+  const auto readFailure = [&](int error) {
+    return IoError("read", std::string(from), failureText(error, source));
+  };
+  const auto fail = [&](const std::string& failure) {
+    return IoError("replace", std::string(to), failure);
+  };
+  const auto targetStatus = statusOf(target);
+  if (target.empty()) throw fail(failure::kFolderMissing);
+  if (isFolder(targetStatus)) throw fail(failure::kIsFolder);
   if (targetStatus && targetStatus->st_dev == sourceStatus->st_dev &&
       targetStatus->st_ino == sourceStatus->st_ino) {
-    return false;
+    throw fail(failure::kSameFile);
   }
 
   FileDescriptor input(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
-  if (!input.valid()) return false;
-  FileDescriptor output(openForWriting(target));
-  if (!output.valid()) return false;
+  if (!input.valid()) throw readFailure(errno);
+  PendingFile output(target);
+  if (output.openError() != 0) throw fail(failureText(output.openError(), target));
   std::array<char, kChunk> buffer{};
   for (;;) {
     const ssize_t count = ::read(input.get(), buffer.data(), buffer.size());
     if (count < 0 && errno == EINTR) continue;
-    if (count < 0) return false;
+    if (count < 0) throw readFailure(errno);
     if (count == 0) break;
-    if (writeAll(output.get(), std::string_view(buffer.data(), static_cast<std::size_t>(count))) !=
-        0) {
-      return false;
+    const std::string_view chunk(buffer.data(), static_cast<std::size_t>(count));
+    if (const int error = writeAll(output.get(), chunk); error != 0) {
+      throw fail(failureText(error, target));
     }
   }
-  // Like CopyFile: the copy keeps the source's attributes (read-only included) and its time.
-  ::fchmod(output.get(), sourceStatus->st_mode & 07777);
+  // Like CopyFile the copy keeps the source's time, but it is always writable: a read-only
+  // medium must not leave settings that no program can save again.
+  ::fchmod(output.get(), (sourceStatus->st_mode & 07777) | S_IWUSR);
   const std::array<timespec, 2> times = {sourceStatus->st_atim, sourceStatus->st_mtim};
   ::futimens(output.get(), times.data());
-  return output.close() == 0;
+  if (const int error = output.commit(); error != 0) throw fail(failureText(error, target));
+  return true;
 }
 
 bool Platform::deleteFile(std::string_view path) {
@@ -321,21 +382,17 @@ void Platform::writeFile(std::string_view path, std::string_view bytes) {
   const auto status = statusOf(native);
   if (isFolder(status)) throw fail(failure::kIsFolder);
   if (isReadOnly(status)) throw fail(failure::kAccessDenied);
-  FileDescriptor file(openForWriting(native));
-  if (!file.valid()) throw fail(failureText(errno, native));
+  PendingFile file(native);
+  if (file.openError() != 0) throw fail(failureText(file.openError(), native));
+  if (status) ::fchmod(file.get(), status->st_mode & 07777);
+  if (options_.writeFailsHalfway && options_.writeFailsHalfway(path)) {
+    static_cast<void>(writeAll(file.get(), bytes.substr(0, bytes.size() / 2)));
+    throw fail(failure::kDiskFull);
+  }
   if (const int error = writeAll(file.get(), bytes); error != 0) {
     throw fail(failureText(error, native));
   }
-  if (const int error = file.close(); error != 0) throw fail(failureText(error, native));
-}
-
-// Without any iconv code page, text passes unchanged rather than being lost.
-std::string Platform::toAnsi(std::string_view text) const {
-  return codec_ ? codec_->toAnsi(text) : std::string(text);
-}
-
-std::string Platform::fromAnsi(std::string_view bytes) const {
-  return codec_ ? codec_->fromAnsi(bytes) : std::string(bytes);
+  if (const int error = file.commit(); error != 0) throw fail(failureText(error, native));
 }
 
 std::string Platform::desktopFolder() const {

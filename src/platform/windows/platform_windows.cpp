@@ -6,6 +6,7 @@
 #endif
 #include <windows.h>
 // after windows.h
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -15,6 +16,7 @@
 #include <system_error>
 #include <utility>
 
+#include "platform/ansi_codec.h"
 #include "platform/io_error.h"
 #include "platform/platform.h"
 #include "platform/windows/wide_text.h"
@@ -130,6 +132,10 @@ class FileHandle {
   }
   FileHandle(const FileHandle&) = delete;
   FileHandle& operator=(const FileHandle&) = delete;
+  FileHandle& operator=(FileHandle&& other) noexcept {
+    std::swap(handle_, other.handle_);
+    return *this;
+  }
 
   HANDLE get() const { return handle_; }
   bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
@@ -144,12 +150,99 @@ class FileHandle {
   HANDLE handle_;
 };
 
+// The name under which an existing entry is spelt on the disk, so that a replaced file keeps it.
+fs::path existingSpelling(const fs::path& native) {
+  WIN32_FIND_DATAW found{};
+  const HANDLE search = FindFirstFileW(native.c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return native;
+  FindClose(search);
+  return native.parent_path() / found.cFileName;
+}
+
+bool sameFile(const fs::path& a, const fs::path& b) {
+  const auto identity = [](const fs::path& native) -> std::optional<std::array<DWORD, 3>> {
+    FileHandle file(CreateFileW(native.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (!file.valid() || !GetFileInformationByHandle(file.get(), &information)) return std::nullopt;
+    return std::array<DWORD, 3>{information.dwVolumeSerialNumber, information.nFileIndexHigh,
+                                information.nFileIndexLow};
+  };
+  const auto first = identity(a);
+  return first && first == identity(b);
+}
+
+void makeWritable(const fs::path& native) {
+  const DWORD attributes = attributesOf(native);
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+    SetFileAttributesW(native.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+  }
+}
+
+// A file being written beside its target under a name of its own; it replaces the target only
+// when every byte is on the disk, and is removed again if anything fails before.
+class PendingFile {
+ public:
+  explicit PendingFile(const fs::path& target) : target_(target) {
+    for (unsigned attempt = 0; attempt < 16 && !file_.valid(); ++attempt) {
+      path_ = target_;
+      path_ += L".tavi-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+               std::to_wstring(GetTickCount() + attempt) + L".tmp";
+      file_ = FileHandle(CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+      error_ = file_.valid() ? 0 : GetLastError();
+      if (error_ != ERROR_FILE_EXISTS && error_ != ERROR_ALREADY_EXISTS) break;
+    }
+  }
+  ~PendingFile() {
+    if (file_.valid()) file_.close();
+    if (!committed_ && error_ == 0) DeleteFileW(path_.c_str());
+  }
+  PendingFile(const PendingFile&) = delete;
+  PendingFile& operator=(const PendingFile&) = delete;
+
+  // The error that kept the file from being created, or 0.
+  DWORD openError() const { return error_; }
+  HANDLE get() const { return file_.get(); }
+
+  // Flushes, closes and swaps the file in for the target; returns the error, or 0.
+  DWORD commit() {
+    if (!FlushFileBuffers(file_.get())) return GetLastError();
+    if (const DWORD error = file_.close(); error != 0) return error;
+    const DWORD attributes = attributesOf(target_);
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+      // Keeps the target's name, attributes (hidden, system) and security.
+      if (ReplaceFileW(target_.c_str(), path_.c_str(), nullptr,
+                       REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr,
+                       nullptr)) {
+        committed_ = true;
+        return 0;
+      }
+    }
+    if (!MoveFileExW(path_.c_str(), target_.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      return GetLastError();
+    }
+    committed_ = true;
+    if (attributes != INVALID_FILE_ATTRIBUTES) SetFileAttributesW(target_.c_str(), attributes);
+    return 0;
+  }
+
+ private:
+  fs::path target_;
+  fs::path path_;
+  FileHandle file_{INVALID_HANDLE_VALUE};
+  DWORD error_ = 0;
+  bool committed_ = false;
+};
+
 }  // namespace
 
 Platform::Platform(PlatformOptions options) : options_(std::move(options)) {
   if (!options_.driveC.empty()) options_.driveC = tidy(options_.driveC);
   codePage_ =
       options_.codePage != 0 && IsValidCodePage(options_.codePage) ? options_.codePage : GetACP();
+  codec_ = AnsiCodec::open(codePage_);
 }
 
 fs::path Platform::nativePath(std::string_view path) const {
@@ -214,10 +307,35 @@ bool Platform::createFolder(std::string_view path) {
 }
 
 bool Platform::copyFile(std::string_view from, std::string_view to) {
+  try {
+    return replaceFile(from, to);
+  } catch (const IoError&) {
+    return false;
+  }
+}
+
+bool Platform::replaceFile(std::string_view from, std::string_view to) {
   const fs::path source = nativePath(from);
+  const DWORD sourceAttributes = attributesOf(source);
+  if (sourceAttributes == INVALID_FILE_ATTRIBUTES ||
+      (sourceAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    return false;
+  }
   const fs::path target = nativePath(to);
-  return !source.empty() && !target.empty() && !isReadOnlyFile(target) &&
-         CopyFileW(source.c_str(), target.c_str(), FALSE) != 0;
+  const auto fail = [&](const std::string& failure) {
+    return IoError("replace", std::string(to), failure);
+  };
+  if (target.empty()) throw fail(failure::kFolderMissing);
+  if (isFolder(target)) throw fail(failure::kIsFolder);
+  if (sameFile(source, target)) throw fail(failure::kSameFile);
+  // The installer's own earlier copy may be read-only, from a CD.
+  makeWritable(target);
+  if (!CopyFileW(source.c_str(), target.c_str(), FALSE)) {
+    throw fail(failureText(GetLastError(), target));
+  }
+  // A read-only medium must not leave settings that no program can save again.
+  makeWritable(target);
+  return true;
 }
 
 bool Platform::deleteFile(std::string_view path) {
@@ -257,45 +375,22 @@ void Platform::writeFile(std::string_view path, std::string_view bytes) {
   if (native.empty()) throw fail(failure::kFolderMissing);
   if (isFolder(native)) throw fail(failure::kIsFolder);
   if (isReadOnlyFile(native)) throw fail(failure::kAccessDenied);
-  // Opened and then cut to nothing, rather than created anew, so that a hidden or system file
-  // can be rewritten like any other.
-  FileHandle file(CreateFileW(native.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.valid()) throw fail(failureText(GetLastError(), native));
-  if (!SetEndOfFile(file.get())) throw fail(failureText(GetLastError(), native));
-  while (!bytes.empty()) {
-    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), kChunk));
+  const fs::path target = existingSpelling(native);
+  PendingFile file(target);
+  if (file.openError() != 0) throw fail(failureText(file.openError(), target));
+  const bool failHalfway = options_.writeFailsHalfway && options_.writeFailsHalfway(path);
+  std::string_view rest = failHalfway ? bytes.substr(0, bytes.size() / 2) : bytes;
+  while (!rest.empty()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(rest.size(), kChunk));
     DWORD written = 0;
-    if (!WriteFile(file.get(), bytes.data(), chunk, &written, nullptr)) {
-      throw fail(failureText(GetLastError(), native));
+    if (!WriteFile(file.get(), rest.data(), chunk, &written, nullptr)) {
+      throw fail(failureText(GetLastError(), target));
     }
     if (written == 0) throw fail(failure::kDiskFull);
-    bytes.remove_prefix(written);
+    rest.remove_prefix(written);
   }
-  if (const DWORD error = file.close(); error != 0) throw fail(failureText(error, native));
-}
-
-std::string Platform::toAnsi(std::string_view text) const {
-  const std::wstring wide = widen(text);
-  if (wide.empty()) return {};
-  const int wideLength = static_cast<int>(wide.size());
-  const int length =
-      WideCharToMultiByte(codePage_, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
-  if (length <= 0) return std::string(wide.size(), '?');
-  std::string result(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(codePage_, 0, wide.data(), wideLength, result.data(), length, nullptr,
-                      nullptr);
-  return result;
-}
-
-std::string Platform::fromAnsi(std::string_view bytes) const {
-  if (bytes.empty()) return {};
-  const int byteCount = static_cast<int>(bytes.size());
-  const int length = MultiByteToWideChar(codePage_, 0, bytes.data(), byteCount, nullptr, 0);
-  if (length <= 0) return std::string(bytes.size(), '?');
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(codePage_, 0, bytes.data(), byteCount, wide.data(), length);
-  return narrow(wide);
+  if (failHalfway) throw fail(failure::kDiskFull);
+  if (const DWORD error = file.commit(); error != 0) throw fail(failureText(error, target));
 }
 
 std::string Platform::desktopFolder() const {
@@ -336,6 +431,11 @@ void Platform::shellOpen(std::string_view target) const {
   if (target.empty()) return;
   const std::wstring wide = isWebAddress(target) ? widen(target) : nativePath(target).native();
   if (wide.empty()) return;
+  // The shell may hand the document to an extension that needs COM on this thread. The first
+  // initialisation stays for the thread's life; a repeated one is balanced at once.
+  if (CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE) == S_FALSE) {
+    CoUninitialize();
+  }
   ShellExecuteW(nullptr, L"open", wide.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 

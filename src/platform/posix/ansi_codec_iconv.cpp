@@ -1,4 +1,4 @@
-#include "platform/posix/ansi_codec.h"
+#include "platform/ansi_codec.h"
 
 #include <iconv.h>
 
@@ -127,56 +127,24 @@ bool AnsiCodec::buildSingleByteTables() {
   for (const ByteMapping& mapping : windowsOnlyMappings(codePage_)) {
     decodeTable_[mapping.byte] = mapping.codePoint;
   }
-  for (unsigned byte = 0; byte < 256; ++byte) {
-    if (decodeTable_[byte] != utf8::kReplacement) {
-      encodeTable_.emplace(decodeTable_[byte], static_cast<unsigned char>(byte));
-    }
-  }
+  indexSingleByteTable();
   return true;
 }
 
-std::string AnsiCodec::toAnsi(std::string_view text) const {
-  const std::u32string codePoints = utf8::decode(text);
-  if (!singleByte_) return toAnsiMultiByte(codePoints);
-  std::string result;
-  result.reserve(codePoints.size());
-  for (const char32_t codePoint : codePoints) {
-    const auto found = encodeTable_.find(codePoint);
-    result.push_back(found == encodeTable_.end() ? '?' : static_cast<char>(found->second));
-  }
-  return result;
-}
-
-std::string AnsiCodec::fromAnsi(std::string_view bytes) const {
-  if (!singleByte_) return fromAnsiMultiByte(bytes);
-  std::string result;
-  result.reserve(bytes.size());
-  for (const char byte : bytes) {
-    utf8::append(result, decodeTable_[static_cast<unsigned char>(byte)]);
-  }
-  return result;
-}
-
-std::string AnsiCodec::toAnsiMultiByte(std::u32string_view text) const {
+std::optional<std::string> AnsiCodec::encodeMultiByte(char32_t codePoint) const {
   const Iconv encoder(iconvName(codePage_), kUtf32);
-  std::string result;
-  for (const char32_t codePoint : text) {
-    std::array<char, 4> in = writeUtf32(codePoint);
-    char* inPtr = in.data();
-    std::size_t inLeft = in.size();
-    std::array<char, 16> out{};
-    char* outPtr = out.data();
-    std::size_t outLeft = out.size();
-    const bool converted = encoder.valid() && iconv(encoder.get(), &inPtr, &inLeft, &outPtr,
-                                                    &outLeft) != static_cast<std::size_t>(-1);
-    if (converted && codePoint != utf8::kReplacement) {
-      result.append(out.data(), out.size() - outLeft);
-    } else {
-      if (encoder.valid()) iconv(encoder.get(), nullptr, nullptr, nullptr, nullptr);
-      result.push_back('?');
-    }
+  if (!encoder.valid()) return std::nullopt;
+  std::array<char, 4> in = writeUtf32(codePoint);
+  char* inPtr = in.data();
+  std::size_t inLeft = in.size();
+  std::array<char, 16> out{};
+  char* outPtr = out.data();
+  std::size_t outLeft = out.size();
+  if (iconv(encoder.get(), &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1) ||
+      iconv(encoder.get(), nullptr, nullptr, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) {
+    return std::nullopt;
   }
-  return result;
+  return std::string(out.data(), out.size() - outLeft);
 }
 
 std::string AnsiCodec::fromAnsiMultiByte(std::string_view bytes) const {
