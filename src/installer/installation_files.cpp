@@ -30,7 +30,9 @@ std::string TForm1::resolve(const FileAt& file) {
 void TForm1::copy(const FileAt& from, const FileAt& to) {
   const std::string source = resolve(from);
   const std::string target = resolve(to);
-  static_cast<void>(platform_.copyFile(source, target));
+  // A file missing on the medium is skipped; one that cannot be put in place stops the
+  // installation with its name, rather than ending in "completed" with an old copy.
+  static_cast<void>(platform_.replaceFile(source, target));
   fileDone(target);
 }
 
