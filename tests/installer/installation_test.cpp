@@ -302,7 +302,7 @@ TEST(Installation, AFileWhereAFolderIsExpectedStopsTheInstallationNamingWhatCann
     run.pick(texts::kEnglish);
 
     ASSERT_EQ(run.desktop.errors().size(), 1u);
-    const std::string& error = run.desktop.errors()[0];
+    const std::string error = run.desktop.errors()[0];
     EXPECT_NE(error.find(std::string(folder) + "\\"), std::string::npos) << error;
     EXPECT_NE(error.find("the folder does not exist"), std::string::npos) << error;
     EXPECT_TRUE(run.desktop.messages().empty());
