@@ -7,6 +7,7 @@
 #include "catalogue/product_lines.h"
 #include "editor/global_settings_palette.h"
 #include "editor/global_settings_texts.h"
+#include "editor/unstorable_text.h"
 #include "texts/language.h"
 
 namespace tavi::editor {
@@ -287,6 +288,12 @@ void TForm27::UlozClick() {
     lines.resize(kGroupHidingLines, "0");
     windows_.files.WriteListFile(kGroupHidingFile, lines);
   } else {
+    const std::string texts = NameWindow.text() + NadpisWindow.text() + AdrLogo.text();
+    if (const std::string reason = unstorableReason(windows_.files.platform(), texts);
+        !reason.empty()) {
+      app().desktop().showMessage("The texts cannot be stored: " + reason + ".");
+      return;
+    }
     lines = {NameWindow.text(),
              NadpisWindow.text(),
              AdrLogo.text(),

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "catalogue/product_groups.h"
+#include "editor/fill_state.h"
 #include "editor/window_set.h"
 #include "forms/application.h"
 #include "forms/controls.h"
@@ -289,6 +290,7 @@ class TForm8 : public forms::Form {
 
   // ---- Load and save: private helpers ----
   void bindLoadSaveHandlers();
+  void load();
   void applyWindowSwitches();
   void hideGroupsSwitchedOffGlobally();
   void putCaptions();
@@ -303,6 +305,9 @@ class TForm8 : public forms::Form {
   void saveSensitivity();
   // False when the database folder was refused; the save goes on regardless.
   bool saveDatabaseFolder();
+  // False, after the refusal message headed by the field's tag, when the folder is missing,
+  // names no folder at all, or cannot be stored exactly in the settings' code page.
+  bool folderCanBeStored(std::string_view field, std::string_view folder, std::string_view tested);
   void loadFlag(forms::CheckBox& box);
   void saveFlag(const forms::CheckBox& box);
   // The first line of a line file, or an empty text when the file is absent.
@@ -317,6 +322,7 @@ class TForm8 : public forms::Form {
   void toggleFlag(std::string_view path);
 
   WindowSet& windows_;
+  FillState loaded_;
 };
 
 }  // namespace tavi::editor

@@ -27,6 +27,10 @@ void TForm8::bindLoadSaveHandlers() {
 }
 
 void TForm8::vyplnsetClick() {
+  loaded_.run([this] { load(); });
+}
+
+void TForm8::load() {
   store::SettingsFiles& files = windows_.files;
   show();
   Upgrade1.setFontSize(kUpgradeFontSize);

@@ -44,6 +44,7 @@ constexpr std::string_view kRetiredFlags[] = {
 }  // namespace
 
 void TForm8::UlozClick() {
+  if (!loaded_.allowsSave(app().desktop())) return;
   store::SettingsFiles& files = windows_.files;
   bool VseOK = true;
   // Hidden while the save runs, so it cannot be pressed twice.

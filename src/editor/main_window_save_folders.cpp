@@ -2,6 +2,7 @@
 
 #include "editor/main_window.h"
 #include "editor/main_window_save_paths.h"
+#include "editor/unstorable_text.h"
 #include "store/settings_catalogue.h"
 
 namespace tavi::editor {
@@ -15,6 +16,21 @@ constexpr int kRestartAfterMovingDatabaseText = 808;
 
 }  // namespace
 
+bool TForm8::folderCanBeStored(std::string_view field, std::string_view folder,
+                               std::string_view tested) {
+  const platform::Platform& platform = windows_.files.platform();
+  if (namesNoFolder(folder) || !platform.folderExists(tested)) {
+    app().desktop().showMessage(std::string(field) + FATisk(kFolderMissingText));
+    return false;
+  }
+  if (const std::string reason = unstorableReason(platform, folder); !reason.empty()) {
+    app().desktop().showMessage(std::string(field) + "The folder " + std::string(folder) +
+                                " cannot be stored: " + reason + ".");
+    return false;
+  }
+  return true;
+}
+
 bool TForm8::saveOutputFolder() {
   store::SettingsFiles& files = windows_.files;
   const std::string_view path = store::valueSetting("Cesta").path;
@@ -27,8 +43,7 @@ bool TForm8::saveOutputFolder() {
   }
   Cesta.setText(normalisedFolderPath(Cesta.text()));
   const std::string& folder = Cesta.text();
-  if (!files.platform().folderExists(folder.substr(0, folder.size() - 1))) {
-    app().desktop().showMessage("DIR: " + FATisk(kFolderMissingText));
+  if (!folderCanBeStored("DIR: ", folder, folder.substr(0, folder.size() - 1))) {
     Cesta.setText(storedLine(path));
     return false;
   }
@@ -49,11 +64,10 @@ bool TForm8::saveDatabaseFolder() {
     files.ClearFlag(path);
   } else {
     CestaDBZ.setText(normalisedFolderPath(CestaDBZ.text()));
-    if (files.platform().folderExists(CestaDBZ.text())) {
+    if (folderCanBeStored("DBZ: ", CestaDBZ.text(), CestaDBZ.text())) {
       files.WriteLineFile(path, CestaDBZ.text());
     } else {
       accepted = false;
-      app().desktop().showMessage("DBZ: " + FATisk(kFolderMissingText));
       CestaDBZ.setText(storedLine(path));
       setFocus(CestaDBZ);
     }

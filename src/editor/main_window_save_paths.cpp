@@ -1,5 +1,7 @@
 #include "editor/main_window_save_paths.h"
 
+#include <algorithm>
+
 namespace tavi::editor {
 
 std::string normalisedFolderPath(std::string_view path) {
@@ -10,6 +12,10 @@ std::string normalisedFolderPath(std::string_view path) {
     normalised.pop_back();
   if (normalised.back() != '\\') normalised += '\\';
   return normalised;
+}
+
+bool namesNoFolder(std::string_view path) {
+  return std::all_of(path.begin(), path.end(), [](char c) { return c == ' ' || c == '\\'; });
 }
 
 }  // namespace tavi::editor

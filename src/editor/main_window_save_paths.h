@@ -9,4 +9,8 @@ namespace tavi::editor {
 // character, and a backslash at the end. An empty text stays empty.
 std::string normalisedFolderPath(std::string_view path);
 
+// True for a path of nothing but blanks and backslashes: it names no folder of its own, only
+// the current folder or drive, so it is never stored.
+bool namesNoFolder(std::string_view path);
+
 }  // namespace tavi::editor

@@ -54,20 +54,24 @@ void openGlobalSettings(const WindowSet& windows, GlobalSettingsMode mode) {
 
 void TForm8::ResetAllClick() {
   ResetAll.setVisible(false);
+  // The code typed is read once: the stored port put back below may itself look like a code,
+  // and one click runs one function at most.
+  const std::optional<ServiceFunction> function = serviceFunction(COM_Nr.text());
+  if (!function) return;
   // Each function first puts the stored port back, so the code is neither left on the screen
-  // nor saved; the restored text is never a code, so one click runs one function at most.
+  // nor saved.
   const std::array<std::pair<ServiceFunction, GlobalSettingsMode>, 3> windowFunctions = {{
       {ServiceFunction::GroupHiding, GlobalSettingsMode::GroupHiding},
       {ServiceFunction::Branding, GlobalSettingsMode::Branding},
       {ServiceFunction::Colour, GlobalSettingsMode::Colour},
   }};
-  for (const auto& [function, mode] : windowFunctions) {
-    if (serviceFunction(COM_Nr.text()) == function) {
+  for (const auto& [windowFunction, mode] : windowFunctions) {
+    if (function == windowFunction) {
       restoreComField();
       openGlobalSettings(windows_, mode);
+      return;
     }
   }
-  if (serviceFunction(COM_Nr.text()) != ServiceFunction::SystemReset) return;
 
   if (!app().desktop().confirm(FATisk(kResetQuestion))) {
     restoreComField();

@@ -4,6 +4,7 @@
 
 #include "editor/own_preparations_list.h"
 #include "editor/own_preparations_texts.h"
+#include "editor/unstorable_text.h"
 #include "texts/language.h"
 
 namespace tavi::editor {
@@ -43,6 +44,10 @@ std::string TForm25::FATisk(int volba) const {
 }
 
 void TForm25::NastavClick() {
+  filled_.run([this] { fill(); });
+}
+
+void TForm25::fill() {
   windows_.Languagem = texts::loadLanguage(windows_.files);
   setCaption(FATisk(kTitleText));
   Uloz.setCaption(FATisk(kSaveText));
@@ -59,10 +64,18 @@ void TForm25::NastavClick() {
 }
 
 void TForm25::UlozClick() {
+  // A list that was not read would replace the stored one.
+  if (!filled_.allowsSave(app().desktop())) return;
   const std::string text = MemoNONE.text();
   const PreparationListCheck check = checkPreparationItems(preparationItems(text));
   if (check.noEmpty && check.noRepeat) {
     platform::Platform& platform = windows_.files.platform();
+    if (listEncoding_ == TextEncoding::Ansi) {
+      if (const std::string reason = unstorableReason(platform, text); !reason.empty()) {
+        app().desktop().showMessage("The list cannot be stored: " + reason + ".");
+        return;
+      }
+    }
     platform.writeFile(kPreparationList, encodeText(text, listEncoding_, platform));
     hide();
   } else if (!check.noEmpty && !check.noRepeat) {

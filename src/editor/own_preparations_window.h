@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "editor/fill_state.h"
 #include "editor/text_encoding.h"
 #include "editor/window_set.h"
 #include "forms/application.h"
@@ -33,10 +34,13 @@ class TForm25 : public forms::Form {
   forms::Button Nastav;
 
  private:
+  void fill();
+
   WindowSet& windows_;
   texts::TextTable table_;
   // The list goes back in the encoding it came in.
   TextEncoding listEncoding_ = TextEncoding::Ansi;
+  FillState filled_;
 };
 
 }  // namespace tavi::editor

@@ -84,6 +84,10 @@ std::string TProductWindow::FATisk(int volba) const {
 }
 
 void TProductWindow::NastavClick() {
+  filled_.run([this] { fill(); });
+}
+
+void TProductWindow::fill() {
   store::SettingsFiles& files = windows_.files;
   setColor(files.FlagExists(kDarkThemeFlag) ? forms::Color::grey() : forms::Color::silver());
   // A language file too short to read ends the fill here; the window keeps its texts.
@@ -110,6 +114,8 @@ void TProductWindow::VseClick() {
 }
 
 void TProductWindow::UlozClick() {
+  // Boxes not set from the flag files would delete the stored selection.
+  if (!filled_.allowsSave(app().desktop())) return;
   // A flag that cannot be written ends the save at that product: the indicators are not
   // refreshed and the window stays open.
   for (const catalogue::ProductIndex index : group_.products) {

@@ -7,6 +7,7 @@
 
 #include "catalogue/product_groups.h"
 #include "catalogue/product_index.h"
+#include "editor/fill_state.h"
 #include "editor/product_window_design.h"
 #include "editor/product_window_layout.h"
 #include "editor/window_set.h"
@@ -29,6 +30,7 @@ class TProductWindow : public forms::Form {
   texts::TextTable table_;
   ProductWindowLayout layout_;
   std::vector<std::unique_ptr<forms::CheckBox>> boxes_;  // in the order of the layout
+  FillState filled_;
 
  public:
   TProductWindow(forms::Application& app, WindowSet& windows, const ProductWindowDesign& design);
@@ -63,6 +65,9 @@ class TProductWindow : public forms::Form {
   // Only the Health Detox window has them.
   std::optional<forms::Button> Info1;
   std::optional<forms::Button> Info2;
+
+ private:
+  void fill();
 };
 
 }  // namespace tavi::editor

@@ -62,17 +62,7 @@ inline std::vector<catalogue::ProductIndex> productsOf(const catalogue::ProductG
 
 // Every file on the drive with its bytes, to show that an action wrote nothing.
 inline std::map<std::string, std::string> driveContents(const tavi::testing::TestDrive& drive) {
-  std::map<std::string, std::string> contents;
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(drive.root())) {
-    const std::string name = entry.path().lexically_relative(drive.root()).generic_string();
-    if (entry.is_regular_file()) {
-      std::ifstream file(entry.path(), std::ios::binary);
-      contents[name] = {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    } else {
-      contents[name + "/"] = {};
-    }
-  }
-  return contents;
+  return drive.contents();
 }
 
 }  // namespace tavi::editor::testing
