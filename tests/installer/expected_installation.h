@@ -22,6 +22,8 @@ struct Scenario {
   std::string mediumLanguageFile;
   // A file stands where the installation expects this folder, so nothing goes into it.
   std::string blockedFolder;
+  // A write of this file on the PC stops half way, as on a full disk.
+  std::string writeFailsHalfway;
 };
 
 // What the file that blocks a folder holds.

@@ -10,9 +10,15 @@ std::optional<TestMedium> mediumOf(const Scenario& scenario) {
   return std::optional<TestMedium>(std::in_place, scenario.missing, scenario.mediumLanguageFile);
 }
 
-tavi::testing::TestDriveOptions freshPc(const std::optional<TestMedium>& medium,
+tavi::testing::TestDriveOptions freshPc(const Scenario& scenario,
+                                        const std::optional<TestMedium>& medium,
                                         std::string desktopFolder) {
   tavi::testing::TestDriveOptions options;
+  if (!scenario.writeFailsHalfway.empty()) {
+    options.writeFailsHalfway = [path = scenario.writeFailsHalfway](std::string_view written) {
+      return written == path;
+    };
+  }
   options.withSettingsFolders = false;
   options.desktopFolder = std::move(desktopFolder);
   if (medium) options.currentFolder = medium->folder();
@@ -24,7 +30,7 @@ tavi::testing::TestDriveOptions freshPc(const std::optional<TestMedium>& medium,
 InstallerRun::InstallerRun(const Scenario& chosen, std::string desktopFolder)
     : scenario(chosen),
       medium(mediumOf(scenario)),
-      drive(freshPc(medium, std::move(desktopFolder))),
+      drive(freshPc(scenario, medium, std::move(desktopFolder))),
       installer(drive.platform(), desktop) {}
 
 void InstallerRun::prepare() {
