@@ -101,6 +101,31 @@ void typeServiceCode(EditorSession& session, const char* code) {
   editor.app.click(editor.Form8.ResetAll);
 }
 
+void chooseGerman(EditorSession& session) {
+  Editor& editor = session.editor();
+  editor.app.click(editor.Form8.Image1);
+  editor.app.choose(editor.Form9.Language, 2);
+  editor.app.click(editor.Form9.OK);
+}
+
+std::function<void(EditorSession&)> saveOwnPreparations(std::string text) {
+  return [text](EditorSession& session) {
+    Editor& editor = session.editor();
+    editor.app.click(editor.Form8.MePreparat);
+    editor.app.changeText(editor.Form25.MemoNONE, text);
+    editor.app.click(editor.Form25.Uloz);
+  };
+}
+
+std::function<void(EditorSession&)> selectNuSkinProduct(catalogue::ProductIndex product) {
+  return [product](EditorSession& session) {
+    Editor& editor = session.editor();
+    editor.app.click(editor.Form8.NuSkin);
+    editor.app.tick(editor.Form30.product(product), true);
+    editor.app.click(editor.Form30.Uloz);
+  };
+}
+
 std::function<bool(std::string_view)> failingWrite(std::string path) {
   return [path](std::string_view written) { return written == path; };
 }
@@ -235,23 +260,11 @@ std::vector<Fault> faults() {
              drive.remove(R"(C:\KivTanOr5\PrepSwich)");
              drive.write(R"(C:\KivTanOr5\PrepSwich)", "in the way");
            },
-       .act =
-           [](EditorSession& session) {
-             Editor& editor = session.editor();
-             editor.app.click(editor.Form8.NuSkin);
-             editor.app.tick(editor.Form30.product(211), true);
-             editor.app.click(editor.Form30.Uloz);
-           },
+       .act = selectNuSkinProduct(211),
        .errors = {"Cannot write C:\\KivTanOr5\\PrepSwich\\DopButt211.dat: the folder does not "
                   "exist"}},
       {.name = "a full disk while a product is selected",
-       .act =
-           [](EditorSession& session) {
-             Editor& editor = session.editor();
-             editor.app.click(editor.Form8.NuSkin);
-             editor.app.tick(editor.Form30.product(212), true);
-             editor.app.click(editor.Form30.Uloz);
-           },
+       .act = selectNuSkinProduct(212),
        .errors = {"Cannot write C:\\KivTanOr5\\PrepSwich\\DopButt212.dat: the disk is full"},
        .writeFailsHalfway = failingWrite(R"(C:\KivTanOr5\PrepSwich\DopButt212.dat)")},
 
@@ -270,34 +283,16 @@ std::vector<Fault> faults() {
                   "dLangv.dat: the file is empty\n\nNothing was saved"}},
       {.name = "a read-only own-preparations list",
        .fault = [](const auto& drive) { drive.setReadOnly(settingsFile("Preparat.txt")); },
-       .act =
-           [](EditorSession& session) {
-             Editor& editor = session.editor();
-             editor.app.click(editor.Form8.MePreparat);
-             editor.app.changeText(editor.Form25.MemoNONE, "Nové\r\n");
-             editor.app.click(editor.Form25.Uloz);
-           },
+       .act = saveOwnPreparations("Nové\r\n"),
        .errors = {"Cannot write C:\\KivTanOr5\\Preparat.txt: access is denied"}},
       {.name = "own preparations the code page cannot hold are refused",
        .codePage = 1252,
        .fault = [](const auto& drive) { drive.write(settingsFile("Preparat.txt"), "Minze\r\n"); },
-       .act =
-           [](EditorSession& session) {
-             Editor& editor = session.editor();
-             editor.app.click(editor.Form8.MePreparat);
-             editor.app.changeText(editor.Form25.MemoNONE, "Minze\r\nČaj\r\n");
-             editor.app.click(editor.Form25.Uloz);
-           },
+       .act = saveOwnPreparations("Minze\r\nČaj\r\n"),
        .messages = {"The list cannot be stored: the settings' code page 1252 has no Č."},
        .check = [](EditorSession& session) { EXPECT_TRUE(session.editor().Form25.visible()); }},
       {.name = "a full disk while the own preparations are written",
-       .act =
-           [](EditorSession& session) {
-             Editor& editor = session.editor();
-             editor.app.click(editor.Form8.MePreparat);
-             editor.app.changeText(editor.Form25.MemoNONE, "Heřmánek\r\nMáta\r\nŠalvěj\r\n");
-             editor.app.click(editor.Form25.Uloz);
-           },
+       .act = saveOwnPreparations("Heřmánek\r\nMáta\r\nŠalvěj\r\n"),
        .errors = {"Cannot write C:\\KivTanOr5\\Preparat.txt: the disk is full"},
        .writeFailsHalfway = failingWrite(settingsFile("Preparat.txt"))},
 
@@ -348,33 +343,15 @@ std::vector<Fault> faults() {
       // ---- The language window ----
       {.name = "a read-only language file",
        .fault = [](const auto& drive) { drive.setReadOnly(settingsFile("dLangv.dat")); },
-       .act =
-           [](EditorSession& session) {
-             Editor& editor = session.editor();
-             editor.app.click(editor.Form8.Image1);
-             editor.app.choose(editor.Form9.Language, 2);
-             editor.app.click(editor.Form9.OK);
-           },
+       .act = chooseGerman,
        .errors = {"Cannot write C:\\KivTanOr5\\dLangv.dat: access is denied"}},
       {.name = "a full disk while the language is stored",
-       .act =
-           [](EditorSession& session) {
-             Editor& editor = session.editor();
-             editor.app.click(editor.Form8.Image1);
-             editor.app.choose(editor.Form9.Language, 2);
-             editor.app.click(editor.Form9.OK);
-           },
+       .act = chooseGerman,
        .errors = {"Cannot write C:\\KivTanOr5\\dLangv.dat: the disk is full"},
        .writeFailsHalfway = failingWrite(language)},
 
       {.name = "no desktop folder for the manual",
-       .act =
-           [](EditorSession& session) {
-             Editor& editor = session.editor();
-             editor.app.click(editor.Form8.Image1);
-             editor.app.choose(editor.Form9.Language, 2);
-             editor.app.click(editor.Form9.OK);
-           },
+       .act = chooseGerman,
        .mayChange = {"KivTanOr5/dLangv.dat"},
        .errors = {"Not foud Path."},
        .check =
