@@ -40,6 +40,9 @@ TEST(WindowsAtomicWrite, AReplacedFileKeepsItsAttributes) {
   drive.write(R"(C:\KivTanOr5\datLimit.dat)", "old");
   const std::wstring native = drive.native(R"(C:\KivTanOr5\datLimit.dat)").wstring();
   ASSERT_TRUE(SetFileAttributesW(native.c_str(), FILE_ATTRIBUTE_HIDDEN));
+  if ((GetFileAttributesW(native.c_str()) & FILE_ATTRIBUTE_HIDDEN) == 0) {
+    GTEST_SKIP() << "this file system keeps no hidden attribute";
+  }
   drive.platform().writeFile(R"(C:\KivTanOr5\datLimit.dat)", "new");
   EXPECT_EQ(drive.read(R"(C:\KivTanOr5\datLimit.dat)"), "new");
   EXPECT_NE(GetFileAttributesW(native.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);

@@ -216,6 +216,7 @@ class PendingFile {
                        REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr,
                        nullptr)) {
         committed_ = true;
+        keepAttributes(attributes);
         return 0;
       }
     }
@@ -224,11 +225,16 @@ class PendingFile {
       return GetLastError();
     }
     committed_ = true;
-    if (attributes != INVALID_FILE_ATTRIBUTES) SetFileAttributesW(target_.c_str(), attributes);
+    if (attributes != INVALID_FILE_ATTRIBUTES) keepAttributes(attributes);
     return 0;
   }
 
  private:
+  // Some file systems (and Wine) let a replaced file lose what the old one had.
+  void keepAttributes(DWORD attributes) const {
+    if (attributesOf(target_) != attributes) SetFileAttributesW(target_.c_str(), attributes);
+  }
+
   fs::path target_;
   fs::path path_;
   FileHandle file_{INVALID_HANDLE_VALUE};
