@@ -32,7 +32,15 @@ void TForm1::copy(const FileAt& from, const FileAt& to) {
   const std::string target = resolve(to);
   // A file missing on the medium is skipped; one that cannot be put in place stops the
   // installation with its name, rather than ending in "completed" with an old copy.
-  static_cast<void>(platform_.replaceFile(source, target));
+  const bool replacing = log_ != nullptr && platform_.fileExists(target);
+  const bool copied = platform_.replaceFile(source, target);
+  if (log_ != nullptr) {
+    if (copied) {
+      log_->fileCopied(source, target, replacing);
+    } else {
+      log_->fileMissing(source, from.place == Place::Medium);
+    }
+  }
   fileDone(target);
 }
 
@@ -44,13 +52,20 @@ void TForm1::copyAll(const FolderCopy& folder) {
 
 void TForm1::remove(const FileAt& file) {
   const std::string path = resolve(file);
-  static_cast<void>(platform_.deleteFile(path));
+  if (platform_.deleteFile(path) && log_ != nullptr) log_->fileDeleted(path);
   fileDone(path);
 }
 
 void TForm1::createMissingFolder(std::string_view folder) {
   // A file of that name stays; what should go into the folder is then skipped.
-  if (!platform_.folderExists(folder)) static_cast<void>(platform_.createFolder(folder));
+  if (platform_.folderExists(folder)) return;
+  const bool created = platform_.createFolder(folder);
+  if (log_ == nullptr) return;
+  if (created) {
+    log_->folderCreated(folder);
+  } else {
+    log_->folderNotCreated(folder);
+  }
 }
 
 bool TForm1::mediumHoldsLanguage() const {

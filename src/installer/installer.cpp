@@ -10,4 +10,9 @@ TForm1& Installer::start() {
   return *Form1;
 }
 
+TForm1& Installer::startUnattended(const Unattended& run) {
+  if (Form1 == nullptr) Form1 = &app.create<TForm1>(platform_, run);
+  return *Form1;
+}
+
 }  // namespace tavi::installer

@@ -19,6 +19,8 @@ class Installer {
   // Creates the window, which finds out the language and, when a language file gives it,
   // installs at once and ends the program. Call it once.
   TForm1& start();
+  // The same without the window: nothing is shown, and the installation starts at once.
+  TForm1& startUnattended(const Unattended& run);
 
   forms::Application app;
   // The window, once started.

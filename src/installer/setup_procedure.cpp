@@ -67,6 +67,7 @@ int TForm1::plannedFiles() const {
 void TForm1::install() {
   upgrade = platform_.fileExists(kCustomerFile);
   instal = !upgrade;
+  if (log_ != nullptr) log_->installing(instal, Languagem);
 
   Language.setVisible(false);
   Progress.setPosition(0);
@@ -98,6 +99,7 @@ void TForm1::storeLanguageFile() {
     copy(onMedium(kMediumLanguageFile), onPc(texts::kLanguageFile));
   } else {
     files_.WriteIntFile(texts::kLanguageFile, Languagem);
+    if (log_ != nullptr) log_->fileWritten(texts::kLanguageFile);
     fileDone(texts::kLanguageFile);
   }
 }
@@ -113,6 +115,7 @@ void TForm1::startDriverSetup() {
     return;
   }
   files_.SetFlag(kGeneratorColourFlag);
+  if (log_ != nullptr) log_->fileWritten(kGeneratorColourFlag);
   fileDone(kGeneratorColourFlag);
   for (std::string_view folder : kGeneratorFolders)
     createMissingFolder(folder);

@@ -20,7 +20,8 @@ constexpr forms::Color kLanguageColour = forms::Color::fromStored(16762507);
 
 }  // namespace
 
-TForm1::TForm1(forms::Application& app, platform::Platform& platform)
+TForm1::TForm1(forms::Application& app, platform::Platform& platform,
+               std::optional<Unattended> unattended)
     : Form(app, "Form1", "Setup Tavi Therapy Scan 7.00", 344, 404),
       Language(*this, "Language", {80, 43, 171, 305}, "", languageItems()),
       Setup(*this, "Setup", {18, 24, 75, 25}, "Setup"),
@@ -29,6 +30,8 @@ TForm1::TForm1(forms::Application& app, platform::Platform& platform)
       Copying(*this, "Copying", {18, 358, 308, 13}, ""),
       Progress(*this, "Progress", {18, 376, 308, 18}),
       platform_(platform),
+      unattended_(unattended),
+      log_(unattended ? unattended->log : nullptr),
       files_(platform),
       table_(installerTextTable()) {
   Language.setColor(kLanguageColour);
@@ -43,16 +46,25 @@ TForm1::TForm1(forms::Application& app, platform::Platform& platform)
 
 void TForm1::created() {
   // Shown at once, so that an installation that starts right away shows its progress.
-  centre();
-  show();
+  if (!unattended_) {
+    centre();
+    show();
+  }
 
   dokoncit = false;
   Languagem = texts::kCzech;
-  if (files_.FlagExists(texts::kLanguageFile)) {
+  if (unattended_ && unattended_->language) {
+    Languagem = *unattended_->language;
+    dokoncit = true;
+  } else if (files_.FlagExists(texts::kLanguageFile)) {
     Languagem = files_.ReadIntFile(texts::kLanguageFile);
     dokoncit = true;
   } else if (files_.FlagExists(kMediumLanguageFile)) {
     Languagem = files_.ReadIntFile(kMediumLanguageFile);
+    dokoncit = true;
+  } else if (unattended_) {
+    // Nobody is there to choose.
+    Languagem = texts::kEnglish;
     dokoncit = true;
   } else {
     Language.setItemIndex(-1);

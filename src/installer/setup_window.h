@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -7,6 +8,7 @@
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "installer/file_copies.h"
+#include "installer/installation_log.h"
 #include "platform/platform.h"
 #include "store/settings_files.h"
 #include "texts/language.h"
@@ -14,14 +16,23 @@
 
 namespace tavi::installer {
 
+// A run without the window: the language given on the command line, if any, and the log of
+// every file handled.
+struct Unattended {
+  std::optional<texts::LanguageIndex> language;
+  InstallationLog* log = nullptr;
+};
+
 // The installer's one window. It finds out the language and, once it is known, installs the
 // suite from the medium in one pass without questions, shows one completion message and ends
 // the program. While it installs, it shows what it copies and how far it has come.
 class TForm1 : public forms::Form {
  public:
-  TForm1(forms::Application& app, platform::Platform& platform);
+  TForm1(forms::Application& app, platform::Platform& platform,
+         std::optional<Unattended> unattended = std::nullopt);
 
   // FormCreate: the language from the PC's language file or the medium's, else the choice.
+  // Unattended, a language given comes first, and English stands in for the choice.
   void created() override;
   // Closing by the frame while the installation runs is remembered instead of stopping it
   // half way; the program ends when the installation has ended.
@@ -74,6 +85,8 @@ class TForm1 : public forms::Form {
   void skipFile();
 
   platform::Platform& platform_;
+  std::optional<Unattended> unattended_;
+  InstallationLog* log_ = nullptr;
   store::SettingsFiles files_;
   texts::TextTable table_;
   bool started_ = false;
