@@ -11,6 +11,7 @@
 namespace tavi::platform {
 
 class AnsiCodec;
+class FolderListings;
 
 // How a Platform is set up. Every field left empty takes the system's own value; tests fill
 // them all, so that no test touches the real drive C:, the environment or the real desktop.
@@ -96,6 +97,8 @@ class Platform {
   unsigned codePage_;
   // The code page's conversion tables, shared by copies of the platform.
   std::shared_ptr<const AnsiCodec> codec_;
+  // POSIX: the names of the folders that lookups went through, kept current.
+  std::shared_ptr<FolderListings> listings_;
 };
 
 }  // namespace tavi::platform

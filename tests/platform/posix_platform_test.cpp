@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <string>
@@ -41,6 +42,7 @@ TEST(PosixPathResolution, NativePathTakesTheLetterCaseOfExistingEntries) {
 }
 
 TEST(PosixPathResolution, LetterCaseIsIgnoredAsWindowsIgnoresIt) {
+  using tavi::platform::posix::foldedName;
   using tavi::platform::posix::sameNameIgnoringCase;
   struct Case {
     std::string a;
@@ -63,6 +65,8 @@ TEST(PosixPathResolution, LetterCaseIsIgnoredAsWindowsIgnoresIt) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.a + " / " + c.b);
     EXPECT_EQ(sameNameIgnoringCase(c.a, c.b), c.same);
+    // Folders are kept by folded name: the key must draw the same line.
+    EXPECT_EQ(foldedName(c.a) == foldedName(c.b), c.same);
   }
 }
 
@@ -75,6 +79,64 @@ TEST(PosixPathResolution, AnExactMatchWinsOverOneInAnotherCase) {
   EXPECT_EQ(drive.platform().readFile(R"(C:\KivTanOr5\datc.dat)"), "lower");
   // Without an exact match the choice does not depend on the order of the folder.
   EXPECT_EQ(drive.platform().readFile(R"(C:\KivTanOr5\Datc.dat)"), "upper");
+}
+
+// Lookups keep what they read of a folder; whatever changes it afterwards, from outside the
+// platform, is seen by the next lookup.
+TEST(PosixPathResolution, LookupsSeeEveryChangeMadeSinceTheLastOne) {
+  TestDrive drive;
+  auto& platform = drive.platform();
+  const fs::path root = drive.root();
+  const fs::path old = root.string() + "-old";
+  const auto touch = [](const fs::path& file) {
+    fs::create_directories(file.parent_path());
+    std::ofstream(file) << file.filename().string();
+  };
+  touch(root / "KivTanOr5" / "datA.dat");
+  ASSERT_EQ(platform.nativePath(R"(C:\kivtanor5\DATA.DAT)"), root / "KivTanOr5" / "datA.dat");
+
+  struct Step {
+    std::string change;
+    std::function<void()> make;
+    std::string path;
+    fs::path expected;
+  };
+  const Step steps[] = {
+      {"a file is added", [&] { touch(root / "KivTanOr5" / "DATB.DAT"); },
+       R"(C:\KivTanOr5\datb.dat)", root / "KivTanOr5" / "DATB.DAT"},
+      {"a file is renamed to another case",
+       [&] { fs::rename(root / "KivTanOr5" / "DATB.DAT", root / "KivTanOr5" / "Datb.dat"); },
+       R"(C:\KivTanOr5\DATB.DAT)", root / "KivTanOr5" / "Datb.dat"},
+      {"a file is deleted", [&] { fs::remove(root / "KivTanOr5" / "Datb.dat"); },
+       R"(C:\KivTanOr5\DATB.DAT)", root / "KivTanOr5" / "DATB.DAT"},
+      {"a folder is replaced by one in another case",
+       [&] {
+         fs::rename(root / "KivTanOr5", root / "Old");
+         touch(root / "KIVTANOR5" / "datA.dat");
+       },
+       R"(C:\KivTanOr5\dATa.dat)", root / "KIVTANOR5" / "datA.dat"},
+      {"a folder below is removed and made again",
+       [&] {
+         fs::remove_all(root / "KIVTANOR5");
+         touch(root / "kivtanor5" / "PrepSwich" / "DopButt211.dat");
+       },
+       R"(C:\KivTanOr5\prepswich\dopbutt211.DAT)",
+       root / "kivtanor5" / "PrepSwich" / "DopButt211.dat"},
+      {"the drive itself is moved away and made again",
+       [&] {
+         fs::rename(root, old);
+         touch(root / "KivTanOr5" / "prepswich" / "dopbutt211.dat");
+       },
+       R"(C:\KivTanOr5\PrepSwich\DopButt211.dat)",
+       root / "KivTanOr5" / "prepswich" / "dopbutt211.dat"},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.change);
+    step.make();
+    EXPECT_EQ(platform.nativePath(step.path), step.expected);
+    EXPECT_EQ(platform.fileExists(step.path), fs::exists(step.expected));
+  }
+  fs::remove_all(old);
 }
 
 TEST(PosixPathResolution, DriveZIsTheRootOfTheFileSystem) {

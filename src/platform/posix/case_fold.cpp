@@ -56,4 +56,14 @@ bool sameNameIgnoringCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+std::string foldedName(std::string_view name) {
+  // A byte that never occurs in well-formed UTF-8 sets ill-formed names apart: they match only
+  // themselves.
+  if (!utf8::isWellFormed(name)) return '\xFF' + std::string(name);
+  std::u32string folded = utf8::decode(name);
+  for (char32_t& c : folded)
+    c = foldCase(c);
+  return utf8::encode(folded);
+}
+
 }  // namespace tavi::platform::posix

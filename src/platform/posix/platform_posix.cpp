@@ -18,7 +18,7 @@
 #include "platform/platform.h"
 #include "platform/posix/desktop_folder.h"
 #include "platform/posix/detached_process.h"
-#include "platform/posix/entry_lookup.h"
+#include "platform/posix/folder_listings.h"
 #include "platform/posix/locale_code_page.h"
 #include "platform/posix/short_date.h"
 #include "platform/windows_path.h"
@@ -217,6 +217,7 @@ Platform::Platform(PlatformOptions options) : options_(std::move(options)) {
   codec_ = AnsiCodec::open(wanted);
   if (!codec_) codec_ = AnsiCodec::open(kFallbackCodePage);
   codePage_ = codec_ ? codec_->codePage() : kFallbackCodePage;
+  listings_ = std::make_shared<FolderListings>();
 }
 
 fs::path Platform::nativePath(std::string_view path) const {
@@ -257,7 +258,7 @@ fs::path Platform::nativePath(std::string_view path) const {
   bool matching = true;
   for (const std::string& name : parsed.names) {
     if (matching) {
-      if (const auto entry = posix::findEntry(result, name)) {
+      if (const auto entry = listings_->findEntry(result, name)) {
         result /= *entry;
         continue;
       }
