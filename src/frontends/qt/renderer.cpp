@@ -32,7 +32,7 @@ Renderer::~Renderer() {
 
 FormView* Renderer::viewOf(const forms::Form& form) const {
   for (const auto& view : forms_) {
-    if (&view->form() == &form) return view.get();
+    if (view && &view->form() == &form) return view.get();
   }
   return nullptr;
 }
@@ -52,14 +52,24 @@ void Renderer::sync() {
   if (syncing_) return;
   const Raised syncing(syncing_);
   const auto& forms = app_.forms();
-  while (forms_.size() < forms.size()) {
-    forms::Form& form = *forms[forms_.size()];
-    QWidget* owner = forms_.empty() ? nullptr : &forms_.front()->window();
-    forms_.push_back(std::make_unique<FormView>(form, *this, fonts_, platform_, owner,
-                                                [this, &form] { closedByFrame(form); }));
+  if (forms_.size() < forms.size()) forms_.resize(forms.size());
+  // A window gets its widgets when it first shows: most of the editor's never do.
+  for (std::size_t i = 0; i < forms.size(); ++i) {
+    if (forms_[i] || !forms[i]->visible()) continue;
+    if (i > 0) createView(0);  // the owner of every other window
+    createView(i);
   }
-  for (const auto& view : forms_)
-    view->sync();
+  for (const auto& view : forms_) {
+    if (view) view->sync();
+  }
+}
+
+void Renderer::createView(std::size_t index) {
+  if (forms_[index]) return;
+  forms::Form& form = *app_.forms()[index];
+  QWidget* owner = index == 0 ? nullptr : &forms_.front()->window();
+  forms_[index] = std::make_unique<FormView>(form, *this, fonts_, platform_, owner,
+                                             [this, &form] { closedByFrame(form); });
 }
 
 bool Renderer::run(const std::function<void()>& event, bool evenWhileBusy) {

@@ -28,11 +28,12 @@ class Renderer : public InputSink {
   Renderer& operator=(const Renderer&) = delete;
 
   forms::Application& app() const { return app_; }
-  // Creates the windows of forms that are new since the last call and brings every window in
-  // line with its form.
+  // Creates the windows of forms that show for the first time and brings every window in line
+  // with its form.
   void sync();
 
-  // The native window of a form and the widget of a control; nullptr before the first sync.
+  // The native window of a form and the widget of a control; nullptr until the form has first
+  // shown (the main window also once another window has).
   FormWindow* window(const forms::Form& form) const;
   QWidget* widget(const forms::Control& control) const;
 
@@ -43,6 +44,7 @@ class Renderer : public InputSink {
 
  private:
   FormView* viewOf(const forms::Form& form) const;
+  void createView(std::size_t index);
   void closedByFrame(forms::Form& form);
   // Runs one event unless the widgets are being synced or, but for `evenWhileBusy`, another
   // event is running.
@@ -51,7 +53,8 @@ class Renderer : public InputSink {
   forms::Application& app_;
   const platform::Platform& platform_;
   FontResolver fonts_;
-  std::vector<std::unique_ptr<FormView>> forms_;  // in the application's creation order
+  // In the application's creation order; empty for a form that has not shown yet.
+  std::vector<std::unique_ptr<FormView>> forms_;
   bool busy_ = false;
   bool syncing_ = false;
 };

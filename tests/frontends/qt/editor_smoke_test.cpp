@@ -51,6 +51,10 @@ class EditorSmokeTest : public ::testing::Test {
 TEST_F(EditorSmokeTest, AGroupAndTheMainSettingsAreChosenThroughTheWidgetsAndSaved) {
   editor::TForm8& main = editor.Form8;
   ASSERT_TRUE(renderer.window(main)->isVisible());
+  // Only the main window has widgets at start; the others get theirs when they first show.
+  for (const auto& form : editor.app.forms()) {
+    EXPECT_EQ(renderer.window(*form) != nullptr, form.get() == &main) << form->name();
+  }
 
   // The limit bar moves one step with its right arrow.
   auto& limit = native<QScrollBar>(main.nastav_limit);
