@@ -35,10 +35,32 @@ constexpr DWORD kChunk = 64 * 1024;
 constexpr wchar_t kShellFolders[] =
     L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
+// The system's own calls rather than std::filesystem's operations, which would carry much of
+// the C++ library's streams and locales into the programs.
+fs::path absolutePath(const fs::path& path) {
+  if (path.empty()) return {};
+  std::wstring full(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length =
+        GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (length == 0) return {};
+    const bool fits = length < full.size();
+    full.resize(length);
+    if (fits) return full;
+  }
+}
+
+fs::path currentDirectory() {
+  std::wstring folder(GetCurrentDirectoryW(0, nullptr), L'\0');
+  const DWORD length = GetCurrentDirectoryW(static_cast<DWORD>(folder.size()), folder.data());
+  if (length == 0 || length >= folder.size()) return {};
+  folder.resize(length);
+  return folder;
+}
+
 // An absolute, normalised path without a trailing separator.
 fs::path tidy(const fs::path& path) {
-  std::error_code error;
-  fs::path result = fs::absolute(path, error).lexically_normal();
+  fs::path result = absolutePath(path).lexically_normal();
   if (!result.has_filename() && result.has_relative_path()) result = result.parent_path();
   return result;
 }
@@ -256,8 +278,7 @@ fs::path Platform::nativePath(std::string_view path) const {
   const WindowsPath parsed = parseWindowsPath(path);
   const auto currentFolder = [this]() -> fs::path {
     if (!options_.currentFolder.empty()) return tidy(options_.currentFolder);
-    std::error_code error;
-    return tidy(fs::current_path(error));
+    return tidy(currentDirectory());
   };
 
   fs::path result;
