@@ -41,7 +41,7 @@ Renderer::~Renderer() {
 
 FormWindow* Renderer::window(const forms::Form& form) const {
   for (const auto& w : windows_) {
-    if (&w->form() == &form) return w.get();
+    if (w && &w->form() == &form) return w.get();
   }
   return nullptr;
 }
@@ -59,13 +59,24 @@ void Renderer::sync() {
 void Renderer::syncWindows(bool force) {
   Raised guard(syncing_);
   const auto& forms = app_.forms();
-  FormWindowHost& host = *this;
-  for (std::size_t i = windows_.size(); i < forms.size(); ++i) {
-    HWND owner = windows_.empty() ? nullptr : windows_.front()->hwnd();
-    windows_.push_back(std::make_unique<FormWindow>(*forms[i], host, gdi_, platform_, owner));
+  if (windows_.size() < forms.size()) windows_.resize(forms.size());
+  // A window gets its native controls when it first shows: most of the editor's never do.
+  for (std::size_t i = 0; i < forms.size(); ++i) {
+    if (windows_[i] || !forms[i]->visible()) continue;
+    if (i > 0) createWindow(0);  // the owner of every other window
+    createWindow(i);
   }
-  for (const auto& w : windows_)
-    w->sync(force);
+  for (const auto& w : windows_) {
+    if (w) w->sync(force);
+  }
+}
+
+void Renderer::createWindow(std::size_t index) {
+  if (windows_[index]) return;
+  HWND owner = index == 0 ? nullptr : windows_.front()->hwnd();
+  FormWindowHost& host = *this;
+  windows_[index] =
+      std::make_unique<FormWindow>(*app_.forms()[index], host, gdi_, platform_, owner);
 }
 
 void Renderer::resync(FormWindow& window) {
@@ -125,7 +136,7 @@ void Renderer::dispatchMessage(MSG& message) {
   // Tab, arrows and Enter move between the controls of the window, as in a dialog.
   HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
   for (const auto& w : windows_) {
-    if (w->hwnd() == root && IsDialogMessageW(root, &message)) return;
+    if (w && w->hwnd() == root && IsDialogMessageW(root, &message)) return;
   }
   TranslateMessage(&message);
   DispatchMessageW(&message);
@@ -140,13 +151,14 @@ int Renderer::run() {
     dispatchMessage(message);
   }
   Raised guard(syncing_);
-  for (const auto& w : windows_)
-    ShowWindow(w->hwnd(), SW_HIDE);
+  for (const auto& w : windows_) {
+    if (w) ShowWindow(w->hwnd(), SW_HIDE);
+  }
   return 0;
 }
 
 void Renderer::restoreMainWindow() {
-  if (windows_.empty()) return;
+  if (windows_.empty() || !windows_.front()) return;
   HWND main = windows_.front()->hwnd();
   if (IsIconic(main)) ShowWindow(main, SW_RESTORE);
   SetForegroundWindow(main);

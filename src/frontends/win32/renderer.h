@@ -26,7 +26,8 @@ class Renderer final : private FormWindowHost {
   Renderer(const Renderer&) = delete;
   Renderer& operator=(const Renderer&) = delete;
 
-  // Brings every window in line with the model, creating the windows of new forms.
+  // Brings every window in line with the model, creating the windows of forms that show for
+  // the first time.
   void sync();
   // Runs the message loop until the application ends; the windows are hidden then.
   int run();
@@ -35,7 +36,8 @@ class Renderer final : private FormWindowHost {
   // Brings the program back from the task bar when it is minimised.
   void restoreMainWindow();
 
-  // The window of a form; nullptr before the first sync after its creation.
+  // The window of a form; nullptr until the form has first shown (the main window also once
+  // another window has).
   FormWindow* window(const forms::Form& form) const;
   // The outer native window of a control; nullptr when it has none yet.
   HWND nativeWindow(const forms::Control& control) const;
@@ -53,11 +55,13 @@ class Renderer final : private FormWindowHost {
   bool act(const std::function<void()>& work);
   void dispatchMessage(MSG& message);
   void syncWindows(bool force);
+  void createWindow(std::size_t index);
 
   forms::Application& app_;
   const platform::Platform& platform_;
   // Before the windows: fonts and brushes outlive every window that draws with them.
   GdiCache gdi_;
+  // In the application's creation order; empty for a form that has not shown yet.
   std::vector<std::unique_ptr<FormWindow>> windows_;
   bool dispatching_ = false;
   bool syncing_ = false;

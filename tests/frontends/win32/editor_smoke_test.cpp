@@ -54,6 +54,11 @@ class EditorSmokeTest : public ::testing::Test {
 TEST_F(EditorSmokeTest, AGroupAndTheMainSettingsAreChosenThroughTheControlsAndSaved) {
   editor::TForm8& main = editor.Form8;
   EXPECT_EQ(shownText(native(main.Uloz)), "Save");
+  // Only the main window has native controls at start; the others get theirs when they first
+  // show.
+  for (const auto& form : editor.app.forms()) {
+    EXPECT_EQ(renderer.window(*form) != nullptr, form.get() == &main) << form->name();
+  }
 
   // The limit bar moves one step with its right arrow.
   scrollRight(main.nastav_limit);
