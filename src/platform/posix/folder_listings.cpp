@@ -90,10 +90,26 @@ FolderListings::~FolderListings() {
   if (notices_ >= 0) ::close(notices_);
 }
 
+std::filesystem::path FolderListings::resolve(std::filesystem::path base,
+                                              const std::vector<std::string>& names) {
+  if (startWatching()) applyNotices();
+  bool matching = true;
+  for (const std::string& name : names) {
+    if (matching) {
+      if (const auto entry = findEntry(base, name)) {
+        base /= *entry;
+        continue;
+      }
+      matching = false;
+    }
+    base /= name;
+  }
+  return base;
+}
+
 std::optional<std::string> FolderListings::findEntry(const std::filesystem::path& folder,
                                                      std::string_view name) {
   if (!startWatching()) return posix::findEntry(folder, name);
-  applyNotices();
   const Names* names = namesOf(folder.native());
   if (names == nullptr) return posix::findEntry(folder, name);
   const auto variants = names->find(posix::foldedName(name));

@@ -23,9 +23,9 @@ class FolderListings {
   FolderListings(const FolderListings&) = delete;
   FolderListings& operator=(const FolderListings&) = delete;
 
-  // The name of the entry in a folder that Windows would open for the given name, as
-  // posix::findEntry finds it.
-  std::optional<std::string> findEntry(const std::filesystem::path& folder, std::string_view name);
+  // The native path below `base` for the names, each matched to an existing entry as
+  // posix::findEntry matches it; below a name without a match every name stays as written.
+  std::filesystem::path resolve(std::filesystem::path base, const std::vector<std::string>& names);
 
  private:
   // One folder's entries by their folded names, each set in byte order.
@@ -35,6 +35,7 @@ class FolderListings {
     std::optional<Names> names;  // none: watched only because a kept folder lies below it
   };
 
+  std::optional<std::string> findEntry(const std::filesystem::path& folder, std::string_view name);
   bool startWatching();
   void applyNotices();
   void applyNotice(int watch, unsigned mask, std::string_view name);

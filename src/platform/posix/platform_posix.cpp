@@ -254,19 +254,7 @@ fs::path Platform::nativePath(std::string_view path) const {
       return {};  // no network shares from here
   }
 
-  fs::path result = base;
-  bool matching = true;
-  for (const std::string& name : parsed.names) {
-    if (matching) {
-      if (const auto entry = listings_->findEntry(result, name)) {
-        result /= *entry;
-        continue;
-      }
-      matching = false;  // below a missing entry every name stays as written
-    }
-    result /= name;
-  }
-  return result;
+  return listings_->resolve(base, parsed.names);
 }
 
 std::string Platform::windowsPath(const fs::path& native) const {
