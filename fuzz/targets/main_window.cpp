@@ -78,6 +78,41 @@ bool runs(Handler handler) {
   }
 }
 
+// A value file that held exactly what its control shows goes back byte for byte.
+void checkUnchanged(const std::map<std::string, std::string>& before,
+                    const std::map<std::string, std::string>& after, tavi::editor::TForm8& window) {
+  const auto kept = [&](const std::string& name) {
+    const auto was = before.find(name);
+    const auto is = after.find(name);
+    return is != after.end() && is->second == was->second;
+  };
+  const std::pair<const char*, const tavi::forms::ScrollBar*> bars[] = {
+      {"datFontScale.dat", &window.VelPism},
+      {"datLimit.dat", &window.nastav_limit},
+      {"datC.dat", &window.nastav_citlivost},
+      {"datPricisC.dat", &window.pricist},
+      {"datPlusRife.dat", &window.PlusRife}};
+  for (const auto& [name, bar] : bars) {
+    const auto was = before.find(name);
+    if (was == before.end() || was->second.size() != 1) continue;
+    const int value = static_cast<unsigned char>(was->second[0]);
+    if (value >= bar->min() && value <= bar->max() && value > 0) FUZZ_CHECK(kept(name));
+  }
+  for (const char* name : {"datZoomWin.dat", "datDavkaSum.dat"}) {
+    const auto was = before.find(name);
+    if (was == before.end() || was->second.size() != 1) continue;
+    const auto value = static_cast<unsigned char>(was->second[0]);
+    if (std::string_view(name) == "datZoomWin.dat" ? value > 0 : value < 3) FUZZ_CHECK(kept(name));
+  }
+  // A port of one or two characters, stored as the program stores it.
+  const auto port = before.find("COM_Nr.dat");
+  if (port != before.end() && (port->second.size() == 3 || port->second.size() == 4) &&
+      port->second.ends_with("\r\n") &&
+      port->second.find_first_of("\r\n\x1a") == port->second.size() - 2) {
+    FUZZ_CHECK(kept("COM_Nr.dat"));
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -96,6 +131,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     i += 2 + length;
   }
 
+  const auto laidOut = settingsFiles(drive);
   session.restoreDesign();
   session.desktop.clear();
   if (!runs([&] { window.vyplnsetClick(); })) return 0;
@@ -121,6 +157,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(error.rfind("Unexpected", 0) != 0);
   if (!saved || !session.editor.app.terminated()) return 0;
   const auto first = settingsFiles(drive);
+  checkUnchanged(laidOut, first, window);
 
   // What the save wrote reads again as the same settings.
   session.restoreDesign();
