@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/posix/ansi_codec.h"
+#include "platform/ansi_codec.h"
 #include "platform/posix/locale_code_page.h"
 #include "platform/utf8.h"
 #include "support/fuzz_check.h"
