@@ -1,5 +1,7 @@
 #include "platform/posix/case_fold.h"
 
+#include <algorithm>
+
 #include "platform/utf8.h"
 
 namespace tavi::platform::posix {
@@ -57,6 +59,14 @@ bool sameNameIgnoringCase(std::string_view a, std::string_view b) {
 }
 
 std::string foldedName(std::string_view name) {
+  // Nearly every name the programs look up is ASCII: fold it without decoding.
+  if (std::ranges::all_of(name, [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    std::string folded(name);
+    for (char& c : folded) {
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 0x20);
+    }
+    return folded;
+  }
   // A byte that never occurs in well-formed UTF-8 sets ill-formed names apart: they match only
   // themselves.
   if (!utf8::isWellFormed(name)) return '\xFF' + std::string(name);
