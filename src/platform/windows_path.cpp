@@ -31,7 +31,18 @@ bool startsWithPrefix(std::string_view path, std::string_view prefix) {
   return true;
 }
 
-void appendNames(WindowsPath& result, std::string_view rest) {
+// Windows drops one period from the end of a name inside the path, and every period and blank
+// from the end of the last name: "C:\TaviTherapy.\" is the folder C:\TaviTherapy.
+std::string_view trimmed(std::string_view name, bool last) {
+  if (last) {
+    const std::size_t kept = name.find_last_not_of(". ");
+    return kept == std::string_view::npos ? std::string_view{} : name.substr(0, kept + 1);
+  }
+  if (name.ends_with('.')) name.remove_suffix(1);
+  return name;
+}
+
+void appendNames(WindowsPath& result, std::string_view rest, bool literalNames) {
   // A network path's server and share stay whatever ".." follows them.
   const std::size_t fixedNames = result.base == WindowsPath::Base::Network ? 2 : 0;
   std::size_t start = 0;
@@ -39,7 +50,15 @@ void appendNames(WindowsPath& result, std::string_view rest) {
     std::size_t end = start;
     while (end < rest.size() && !isSeparator(rest[end]))
       ++end;
-    const std::string_view name = rest.substr(start, end - start);
+    std::string_view name = rest.substr(start, end - start);
+    if (!literalNames && name != "." && name != "..") {
+      name = trimmed(name, end == rest.size());
+      // "..." loses a period and becomes a name no disk can hold.
+      if (name == "..") {
+        result.valid = false;
+        name = {};
+      }
+    }
     if (name.empty() || name == ".") {
       // nothing to add
     } else if (name == "..") {
@@ -60,28 +79,28 @@ void appendNames(WindowsPath& result, std::string_view rest) {
 WindowsPath parseWindowsPath(std::string_view path) {
   WindowsPath result;
   // Long-path and device prefixes name the same files as the path after them.
+  // "\\?\" also keeps every name as written.
   if (startsWithPrefix(path, R"(\\?\UNC\)")) {
     result.base = WindowsPath::Base::Network;
-    appendNames(result, path.substr(8));
+    appendNames(result, path.substr(8), true);
     return result;
   }
-  if (startsWithPrefix(path, R"(\\?\)") || startsWithPrefix(path, R"(\\.\)")) {
-    path.remove_prefix(4);
-  }
+  const bool literalNames = startsWithPrefix(path, R"(\\?\)");
+  if (literalNames || startsWithPrefix(path, R"(\\.\)")) path.remove_prefix(4);
 
   if (path.size() >= 2 && isAsciiLetter(path[0]) && path[1] == ':') {
     result.base = WindowsPath::Base::Drive;
     result.drive = asciiUpper(path[0]);
-    appendNames(result, path.substr(2));
+    appendNames(result, path.substr(2), literalNames);
   } else if (path.size() >= 2 && isSeparator(path[0]) && isSeparator(path[1])) {
     result.base = WindowsPath::Base::Network;
-    appendNames(result, path.substr(2));
+    appendNames(result, path.substr(2), literalNames);
   } else if (!path.empty() && isSeparator(path[0])) {
     result.base = WindowsPath::Base::CurrentDriveRoot;
-    appendNames(result, path);
+    appendNames(result, path, literalNames);
   } else {
     result.base = WindowsPath::Base::CurrentFolder;
-    appendNames(result, path);
+    appendNames(result, path, literalNames);
   }
   return result;
 }

@@ -7,7 +7,8 @@
 namespace tavi::platform {
 
 // A Windows path taken apart the way Windows reads it: "\" and "/" both separate names, empty
-// names and "." vanish, ".." removes the name before it and never climbs above a drive's root.
+// names and "." vanish, ".." removes the name before it and never climbs above a drive's root,
+// trailing periods and blanks go as Windows drops them.
 struct WindowsPath {
   enum class Base {
     Drive,             // "C:\KivTanOr5\datC.dat" (and "C:datC.dat", taken as from the root)
@@ -19,6 +20,7 @@ struct WindowsPath {
   char drive = 0;    // upper-case letter, for Base::Drive
   int levelsUp = 0;  // leading ".." of a path relative to the current folder
   std::vector<std::string> names;
+  bool valid = true;  // false when a name is one that no disk can hold
 };
 
 WindowsPath parseWindowsPath(std::string_view path);

@@ -98,6 +98,41 @@ TEST(PathResolution, WindowsPathsAreTakenApartAsWindowsReadsThem) {
   }
 }
 
+TEST(PathResolution, TrailingPeriodsAndBlanksGoAsWindowsDropsThem) {
+  struct Case {
+    const char* path;
+    std::vector<std::string> names;
+    bool valid;
+  };
+  const Case cases[] = {
+      {R"(C:\TaviTherapy.\)", {"TaviTherapy"}, true},
+      {R"(C:\a.\b.\c. . )", {"a", "b", "c"}, true},
+      {R"(C:\Tavi..\x..)", {"Tavi.", "x"}, true},
+      {R"(C:\a\b. .\c)", {"a", "b. ", "c"}, true},
+      {R"(C:\a\b \)", {"a", "b "}, true},
+      {R"(C:\a\....)", {"a"}, true},
+      {R"(C:\a\...\c)", {"a", "c"}, false},
+      {R"(\\?\C:\a.\b )", {"a.", "b "}, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path);
+    const WindowsPath parsed = parseWindowsPath(c.path);
+    EXPECT_EQ(parsed.names, c.names);
+    EXPECT_EQ(parsed.valid, c.valid);
+  }
+
+  // The files behind them, as the system finds them.
+  TestDrive drive;
+  drive.write(R"(C:\KivTanOr5\datLimit.dat)", "limit");
+  auto& platform = drive.platform();
+  EXPECT_TRUE(platform.folderExists(R"(C:\KivTanOr5.\)"));
+  EXPECT_EQ(platform.readFile(R"(C:\KivTanOr5\datLimit.dat. )"), "limit");
+  EXPECT_FALSE(platform.fileExists(R"(C:\KivTanOr5\...\datLimit.dat)"));
+  platform.writeFile(R"(C:\KivTanOr5.\Preparat.txt..)", "own");
+  EXPECT_EQ(drive.filesIn(R"(C:\KivTanOr5)"),
+            (std::vector<std::string>{"Preparat.txt", "datLimit.dat"}));
+}
+
 TEST(PathResolution, WebAddressesAndExtensionsAreRecognised) {
   EXPECT_TRUE(tavi::platform::isWebAddress("https://www.example.com/a b"));
   EXPECT_TRUE(tavi::platform::isWebAddress("mailto:info@example.com"));

@@ -223,6 +223,7 @@ Platform::Platform(PlatformOptions options) : options_(std::move(options)) {
 fs::path Platform::nativePath(std::string_view path) const {
   if (path.find('\0') != std::string_view::npos) return {};
   const WindowsPath parsed = parseWindowsPath(path);
+  if (!parsed.valid) return {};
 
   const auto driveFolder = [this](char drive) -> fs::path {
     if (drive == 'C') return options_.driveC;

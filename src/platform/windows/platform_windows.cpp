@@ -276,6 +276,7 @@ Platform::Platform(PlatformOptions options) : options_(std::move(options)) {
 fs::path Platform::nativePath(std::string_view path) const {
   if (path.find('\0') != std::string_view::npos) return {};
   const WindowsPath parsed = parseWindowsPath(path);
+  if (!parsed.valid) return {};
   const auto currentFolder = [this]() -> fs::path {
     if (!options_.currentFolder.empty()) return tidy(options_.currentFolder);
     return tidy(currentDirectory());
