@@ -23,6 +23,12 @@ bool Application::dispatch(const std::function<void()>& work) {
   return false;
 }
 
+bool Application::start() {
+  if (terminated_) return false;
+  if (Form* main = mainForm(); main != nullptr && !main->visible()) main->show();
+  return true;
+}
+
 bool Application::reachable(const Control& control) const {
   return !terminated_ && control.form().visible() && control.showing() && control.enabled();
 }

@@ -39,6 +39,9 @@ class Application {
   const std::vector<std::unique_ptr<Form>>& forms() const { return forms_; }
   // The first window created; it stands for the program.
   Form* mainForm() const { return forms_.empty() ? nullptr : forms_.front().get(); }
+  // A front end's loop begins: the main window shows, as a program's does when it starts.
+  // False when the program already ended while its windows were created: no loop then.
+  bool start();
 
   // Events.
   bool click(Control& control);  // button, picture, edit field, check box (toggles)

@@ -17,9 +17,7 @@ void prepareApplication(QApplication& application) {
 }
 
 int runEventLoop(Renderer& renderer) {
-  forms::Application& app = renderer.app();
-  if (app.terminated()) return 0;
-  if (forms::Form* main = app.mainForm(); main != nullptr && !main->visible()) main->show();
+  if (!renderer.app().start()) return 0;
   renderer.sync();
   return QApplication::exec();
 }

@@ -4,23 +4,6 @@
 
 namespace tavi::frontends::qt {
 
-namespace {
-
-// Sets a flag for the lifetime of a scope, then gives it its earlier value back.
-class Raised {
- public:
-  explicit Raised(bool& flag) : flag_(flag), earlier_(flag) { flag_ = true; }
-  ~Raised() { flag_ = earlier_; }
-  Raised(const Raised&) = delete;
-  Raised& operator=(const Raised&) = delete;
-
- private:
-  bool& flag_;
-  bool earlier_;
-};
-
-}  // namespace
-
 Renderer::Renderer(forms::Application& app, const platform::Platform& platform)
     : app_(app), platform_(platform), fonts_(platform) {}
 
@@ -49,8 +32,8 @@ QWidget* Renderer::widget(const forms::Control& control) const {
 }
 
 void Renderer::sync() {
-  if (syncing_) return;
-  const Raised syncing(syncing_);
+  if (gate_.isSyncing()) return;
+  const auto syncing = gate_.syncing();
   const auto& forms = app_.forms();
   if (forms_.size() < forms.size()) forms_.resize(forms.size());
   // A window gets its widgets when it first shows: most of the editor's never do.
@@ -72,31 +55,27 @@ void Renderer::createView(std::size_t index) {
                                              [this, &form] { closedByFrame(form); });
 }
 
-bool Renderer::run(const std::function<void()>& event, bool evenWhileBusy) {
-  if (syncing_ || (busy_ && !evenWhileBusy)) return false;
-  {
-    const Raised busy(busy_);
-    event();
-  }
+void Renderer::afterAction() {
   sync();
   if (app_.terminated()) QCoreApplication::exit(0);
-  return true;
 }
 
 bool Renderer::deliver(forms::Control& source,
                        const std::function<void(forms::Application&)>& event) {
-  return run([&] {
+  const bool taken = gate_.act([&] {
     event(app_);
     // The widget shows what the person did; the model may have kept or changed something else.
     if (FormView* view = viewOf(source.form())) view->invalidate(source);
   });
+  if (taken) afterAction();
+  return taken;
 }
 
 bool Renderer::focusForPress(forms::Control& control) {
   if (control.form().focused() != &control) {
     deliver(control, [&control](forms::Application& app) { app.focus(control); });
   }
-  return control.form().focused() == &control && !app_.terminated();
+  return gate_.pressGoesOn(control);
 }
 
 void Renderer::focusByKeyboard(forms::Control& control) {
@@ -104,10 +83,8 @@ void Renderer::focusByKeyboard(forms::Control& control) {
   deliver(control, [&control](forms::Application& app) { app.focus(control); });
 }
 
-// The window system asks to close a window even while a long handler lets pending messages
-// run; the model decides what that means then (the installer remembers it until it is done).
 void Renderer::closedByFrame(forms::Form& form) {
-  run([&] { app_.closeWindow(form); }, true);
+  if (gate_.closeWindow(form)) afterAction();
 }
 
 }  // namespace tavi::frontends::qt

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "forms/application.h"
+#include "forms/input_gate.h"
 #include "frontends/qt/font_resolver.h"
 #include "frontends/qt/form_view.h"
 #include "frontends/qt/input_sink.h"
@@ -46,17 +47,16 @@ class Renderer : public InputSink {
   FormView* viewOf(const forms::Form& form) const;
   void createView(std::size_t index);
   void closedByFrame(forms::Form& form);
-  // Runs one event unless the widgets are being synced or, but for `evenWhileBusy`, another
-  // event is running.
-  bool run(const std::function<void()>& event, bool evenWhileBusy = false);
+  // Brings the widgets in line after an action the model took, and ends the loop with the
+  // program.
+  void afterAction();
 
   forms::Application& app_;
   const platform::Platform& platform_;
   FontResolver fonts_;
   // In the application's creation order; empty for a form that has not shown yet.
   std::vector<std::unique_ptr<FormView>> forms_;
-  bool busy_ = false;
-  bool syncing_ = false;
+  forms::InputGate gate_{app_};
 };
 
 }  // namespace tavi::frontends::qt

@@ -6,23 +6,6 @@
 
 namespace tavi::frontends::win32 {
 
-namespace {
-
-// Sets a flag for the lifetime of the guard.
-class Raised {
- public:
-  explicit Raised(bool& flag) : flag_(flag), previous_(flag) { flag_ = true; }
-  ~Raised() { flag_ = previous_; }
-  Raised(const Raised&) = delete;
-  Raised& operator=(const Raised&) = delete;
-
- private:
-  bool& flag_;
-  bool previous_;
-};
-
-}  // namespace
-
 Renderer::Renderer(forms::Application& app, const platform::Platform& platform)
     : app_(app), platform_(platform) {
   INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
@@ -33,7 +16,7 @@ Renderer::Renderer(forms::Application& app, const platform::Platform& platform)
 
 Renderer::~Renderer() {
   // Destroying the windows moves the focus about; nothing of that is a person's action.
-  syncing_ = true;
+  const auto closing = gate_.syncing();
   // Secondary windows first: they belong to the main window.
   while (!windows_.empty())
     windows_.pop_back();
@@ -57,7 +40,7 @@ void Renderer::sync() {
 }
 
 void Renderer::syncWindows(bool force) {
-  Raised guard(syncing_);
+  const auto syncing = gate_.syncing();
   const auto& forms = app_.forms();
   if (windows_.size() < forms.size()) windows_.resize(forms.size());
   // A window gets its native controls when it first shows: most of the editor's never do.
@@ -80,24 +63,13 @@ void Renderer::createWindow(std::size_t index) {
 }
 
 void Renderer::resync(FormWindow& window) {
-  Raised guard(syncing_);
+  const auto syncing = gate_.syncing();
   window.sync(true);
 }
 
 void Renderer::restoreFocus(FormWindow& window) {
-  Raised guard(syncing_);
+  const auto syncing = gate_.syncing();
   window.focusModelControl();
-}
-
-bool Renderer::act(const std::function<void()>& work) {
-  if (dispatching_ || syncing_ || app_.terminated()) return false;
-  {
-    Raised guard(dispatching_);
-    work();
-  }
-  // An ended application stops the loop as soon as this message's dispatch returns.
-  sync();
-  return true;
 }
 
 bool Renderer::deliver(forms::Control& source,
@@ -106,30 +78,26 @@ bool Renderer::deliver(forms::Control& source,
   if (FormWindow* w = window(source.form())) {
     if (ControlWidget* widget = w->widget(source)) widget->invalidate();
   }
-  return act([&] { event(app_); });
+  if (!gate_.act([&] { event(app_); })) return false;
+  // An ended application stops the loop as soon as this message's dispatch returns.
+  sync();
+  return true;
 }
 
 bool Renderer::focusForPress(forms::Control& control) {
-  if (control.form().focused() == &control) return !dispatching_ && !syncing_;
-  act([&] { app_.focus(control); });
-  // An exit handler that kept the focus where it was swallows the press.
-  return control.form().focused() == &control;
+  if (control.form().focused() != &control) {
+    if (gate_.act([&] { app_.focus(control); })) sync();
+  }
+  return gate_.pressGoesOn(control);
 }
 
 void Renderer::focusByKeyboard(forms::Control& control) {
   if (control.form().focused() == &control) return;
-  act([&] { app_.focus(control); });
+  if (gate_.act([&] { app_.focus(control); })) sync();
 }
 
 void Renderer::closeRequested(forms::Form& form) {
-  if (syncing_) return;
-  if (dispatching_) {
-    // While a long handler lets the desktop process messages, the model still hears of the
-    // frame's close box and decides when to end.
-    app_.closeWindow(form);
-    return;
-  }
-  act([&] { app_.closeWindow(form); });
+  if (gate_.closeWindow(form)) sync();
 }
 
 void Renderer::dispatchMessage(MSG& message) {
@@ -143,14 +111,14 @@ void Renderer::dispatchMessage(MSG& message) {
 }
 
 int Renderer::run() {
-  sync();
+  if (app_.start()) sync();
   MSG message;
   while (!app_.terminated()) {
     const BOOL got = GetMessageW(&message, nullptr, 0, 0);
     if (got <= 0) break;
     dispatchMessage(message);
   }
-  Raised guard(syncing_);
+  const auto hiding = gate_.syncing();
   for (const auto& w : windows_) {
     if (w) ShowWindow(w->hwnd(), SW_HIDE);
   }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "forms/application.h"
+#include "forms/input_gate.h"
 #include "frontends/win32/form_window.h"
 #include "frontends/win32/gdi_cache.h"
 
@@ -51,8 +52,6 @@ class Renderer final : private FormWindowHost {
   void resync(FormWindow& window) override;
   void restoreFocus(FormWindow& window) override;
 
-  // Runs the work as one person's action: never while the model or the sync is busy.
-  bool act(const std::function<void()>& work);
   void dispatchMessage(MSG& message);
   void syncWindows(bool force);
   void createWindow(std::size_t index);
@@ -63,8 +62,7 @@ class Renderer final : private FormWindowHost {
   GdiCache gdi_;
   // In the application's creation order; empty for a form that has not shown yet.
   std::vector<std::unique_ptr<FormWindow>> windows_;
-  bool dispatching_ = false;
-  bool syncing_ = false;
+  forms::InputGate gate_{app_};
 };
 
 }  // namespace tavi::frontends::win32
