@@ -5,8 +5,10 @@
 namespace tavi::installer {
 
 void InstallationLog::line(std::string_view head, std::string_view text, std::string_view tail) {
-  if (out_ == nullptr) return;
-  *out_ << head << text << tail << '\n' << std::flush;
+  std::string whole;
+  whole.reserve(head.size() + text.size() + tail.size() + 1);
+  whole.append(head).append(text).append(tail) += '\n';
+  out_.write(whole);
 }
 
 void InstallationLog::started(std::string_view version) {

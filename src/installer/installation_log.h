@@ -1,11 +1,35 @@
 #pragma once
 
-#include <ostream>
+#include <cstddef>
 #include <string_view>
 
 #include "texts/language.h"
 
 namespace tavi::installer {
+
+// Where the lines of a log go: nowhere, or anything text can be added to with << and then
+// flushed (the log file, a string stream).
+class LogOutput {
+ public:
+  LogOutput(std::nullptr_t = nullptr) {}
+  template <typename Out>
+  LogOutput(Out* out) : out_(out), write_(out == nullptr ? nullptr : &writeTo<Out>) {}
+
+  void write(std::string_view text) const {
+    if (write_ != nullptr) write_(out_, text);
+  }
+
+ private:
+  template <typename Out>
+  static void writeTo(void* out, std::string_view text) {
+    Out& to = *static_cast<Out*>(out);
+    to << text;
+    to.flush();
+  }
+
+  void* out_ = nullptr;
+  void (*write_)(void*, std::string_view) = nullptr;
+};
 
 // The log of a silent installation: one line for each folder created, each file copied,
 // replaced, written or deleted and each file missing, the messages a window would have
@@ -13,8 +37,7 @@ namespace tavi::installer {
 // of an installation that stopped ends where it stopped.
 class InstallationLog {
  public:
-  // Without a stream the lines go nowhere.
-  explicit InstallationLog(std::ostream* out) : out_(out) {}
+  explicit InstallationLog(LogOutput out) : out_(out) {}
 
   void started(std::string_view version);
   void installing(bool fullInstallation, texts::LanguageIndex language);
@@ -32,7 +55,7 @@ class InstallationLog {
  private:
   void line(std::string_view head, std::string_view text, std::string_view tail = {});
 
-  std::ostream* out_;
+  LogOutput out_;
 };
 
 }  // namespace tavi::installer

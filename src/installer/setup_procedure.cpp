@@ -88,6 +88,8 @@ void TForm1::install() {
   copyAll(kPictures);
   copyAll(kProgramLists);
   RegisterClick();
+  // The copies are flushed once here rather than one by one: "completed" still means on the disk.
+  platform_.flushCopies();
 
   app().desktop().showMessage(FATisk(instal ? kInstallationCompleted : kUpgradeCompleted));
   if (InstalPort) startDriverSetup();
@@ -121,6 +123,7 @@ void TForm1::startDriverSetup() {
     createMissingFolder(folder);
   for (const FileCopy& copied : kDriverStepCopies)
     copy(copied);
+  platform_.flushCopies();
   createMissingFolder(kSettingsFolder);
   // The driver's own set-up runs on its own; the installer does not wait for it.
   app().desktop().shellOpen(kDriverShortcut);

@@ -1,10 +1,11 @@
 #include "installer/setup_program.h"
 
-#include <fstream>
+#include <optional>
 
 #include "installer/installation_log.h"
 #include "installer/setup_command_line.h"
 #include "installer/silent_installation.h"
+#include "platform/log_file.h"
 #include "platform/utf8_path.h"
 
 namespace tavi::installer {
@@ -14,12 +15,12 @@ std::optional<int> runWithoutWindow(std::span<const std::string> arguments,
                                     command_line::ProgramOutput& output) {
   const SetupCommand command =
       parseSetupCommand(command_line::withoutProgramName(arguments), style);
-  std::ofstream logFile;
+  std::optional<platform::LogFile> logFile;
   if (command.silent && !command.logFile.empty()) {
-    logFile.open(platform::pathFromUtf8(command.logFile), std::ios::out | std::ios::trunc);
-    if (!logFile) return kCommandLineMistake;
+    logFile.emplace(platform::pathFromUtf8(command.logFile));
+    if (!logFile->isOpen()) return kCommandLineMistake;
   }
-  std::ostream* log = logFile.is_open() ? &logFile : nullptr;
+  const LogOutput log(logFile ? &*logFile : nullptr);
 
   if (!command.mistake.empty()) {
     if (command.silent) {

@@ -8,7 +8,7 @@
 namespace tavi::installer {
 
 int installSilently(platform::Platform& platform, std::optional<texts::LanguageIndex> language,
-                    std::ostream* log) {
+                    LogOutput log) {
   InstallationLog lines(log);
   lines.started(command_line::kProgramVersion);
   UnattendedDesktop desktop(lines);

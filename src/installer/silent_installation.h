@@ -1,8 +1,8 @@
 #pragma once
 
 #include <optional>
-#include <ostream>
 
+#include "installer/installation_log.h"
 #include "platform/platform.h"
 #include "texts/language.h"
 
@@ -13,6 +13,6 @@ namespace tavi::installer {
 // no log). Exit code 0 when the installation or upgrade completed, 1 when it stopped; the log
 // says where and why.
 int installSilently(platform::Platform& platform, std::optional<texts::LanguageIndex> language,
-                    std::ostream* log);
+                    LogOutput log);
 
 }  // namespace tavi::installer

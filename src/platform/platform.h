@@ -12,6 +12,7 @@ namespace tavi::platform {
 
 class AnsiCodec;
 class FolderListings;
+class UnflushedCopies;
 
 // How a Platform is set up. Every field left empty takes the system's own value; tests fill
 // them all, so that no test touches the real drive C:, the environment or the real desktop.
@@ -51,11 +52,17 @@ class Platform {
   bool createFolder(std::string_view path);
   // Copies a file, replacing the target (read-only or not); the copy is an ordinary writable
   // file whatever the source's attributes, as a CD's files are read-only. A link at the target is
-  // replaced, never written through. False on any failure.
+  // replaced, never written through. A copy that fails leaves the target as it was. The copy
+  // reaches the disk with the system's own write-back: see flushCopies(). False on any failure.
   bool copyFile(std::string_view from, std::string_view to);
   // The same for a copy that must not fail unseen: false when the source does not exist, and
   // IoError ("replace") naming the target when it exists but the target cannot be written.
   bool replaceFile(std::string_view from, std::string_view to);
+  // Waits until every copy made so far is on the disk, before an installation is reported
+  // complete; unlike writeFile, a copy is not flushed on its own, so that hundreds of copies
+  // wait for the disk once. Throws IoError ("write") naming a folder whose copies could not be
+  // flushed.
+  void flushCopies();
   // Deletes a file (never a folder); false on any failure, a missing file included.
   bool deleteFile(std::string_view path);
 
@@ -99,6 +106,8 @@ class Platform {
   std::shared_ptr<const AnsiCodec> codec_;
   // POSIX: the names of the folders that lookups went through, kept current.
   std::shared_ptr<FolderListings> listings_;
+  // POSIX: the file systems that hold copies not yet flushed.
+  std::shared_ptr<UnflushedCopies> unflushed_;
 };
 
 }  // namespace tavi::platform

@@ -1,16 +1,21 @@
 #include "platform/utf8_path.h"
 
+#ifdef _WIN32
+#include "platform/windows/wide_text.h"
+#endif
+
 namespace tavi::platform {
 
 #ifdef _WIN32
 
+// Converted here rather than by std::filesystem's char8_t paths, whose conversion facets bring
+// the C++ library's locales into the programs.
 std::filesystem::path pathFromUtf8(std::string_view text) {
-  return std::filesystem::path(std::u8string(text.begin(), text.end()));
+  return std::filesystem::path(windows::widen(text));
 }
 
 std::string utf8FromPath(const std::filesystem::path& path) {
-  const std::u8string text = path.u8string();
-  return std::string(text.begin(), text.end());
+  return windows::narrow(path.native());
 }
 
 #else

@@ -299,4 +299,24 @@ TEST(PosixCopy, ACopyOntoALinkReplacesTheLink) {
   EXPECT_EQ(drive.read(R"(C:\Elsewhere\keep.txt)"), "keep");
 }
 
+// The kernel copies a large file in parts, and between two file systems not at all: every byte
+// arrives either way, also from a file that tells no size (those of /proc).
+TEST(PosixCopy, EveryByteArrivesFromTheSameOrAnotherFileSystem) {
+  TestDrive drive;
+  std::string picture(3 * 1024 * 1024 + 17, '\0');
+  for (std::size_t i = 0; i < picture.size(); ++i)
+    picture[i] = static_cast<char>((i * 7919) >> 5);
+  drive.write(R"(C:\Medium\Data\PicWlud\Bild.jpg)", picture);
+  ASSERT_TRUE(
+      drive.platform().copyFile(R"(C:\Medium\Data\PicWlud\Bild.jpg)", R"(C:\KivTanOr5\Bild.jpg)"));
+  EXPECT_EQ(drive.read(R"(C:\KivTanOr5\Bild.jpg)"), picture);
+
+  std::ifstream kernel("/proc/version", std::ios::binary);
+  const std::string version{std::istreambuf_iterator<char>(kernel), {}};
+  ASSERT_FALSE(version.empty());
+  ASSERT_TRUE(drive.platform().copyFile(R"(Z:\proc\version)", R"(C:\KivTanOr5\version.txt)"));
+  EXPECT_EQ(drive.read(R"(C:\KivTanOr5\version.txt)"), version);
+  drive.platform().flushCopies();
+}
+
 }  // namespace

@@ -21,6 +21,7 @@
 #include "platform/posix/folder_listings.h"
 #include "platform/posix/locale_code_page.h"
 #include "platform/posix/short_date.h"
+#include "platform/posix/unflushed_copies.h"
 #include "platform/windows_path.h"
 
 namespace tavi::platform {
@@ -156,8 +157,43 @@ int writeAll(int descriptor, std::string_view bytes) {
   return 0;
 }
 
+// Where copying a file's content failed: the file read or the file written.
+struct CopyFailure {
+  bool reading;
+  int error;
+};
+
+// Copies the rest of one file into another with the read/write loop.
+std::optional<CopyFailure> copyThroughBuffer(int from, int to) {
+  std::array<char, kChunk> buffer{};
+  for (;;) {
+    const ssize_t count = ::read(from, buffer.data(), buffer.size());
+    if (count < 0 && errno == EINTR) continue;
+    if (count < 0) return CopyFailure{true, errno};
+    if (count == 0) return std::nullopt;
+    const std::string_view chunk(buffer.data(), static_cast<std::size_t>(count));
+    if (const int error = writeAll(to, chunk); error != 0) return CopyFailure{false, error};
+  }
+}
+
+// Copies a whole file inside the kernel, without passing every byte through the program.
+std::optional<CopyFailure> copyContent(int from, int to) {
+  constexpr std::size_t kMostAtOnce = std::size_t{1} << 30;
+  for (;;) {
+    const ssize_t count = ::copy_file_range(from, nullptr, to, nullptr, kMostAtOnce, 0);
+    if (count > 0) continue;
+    // The end, or a file that tells no size (/proc's, on some kernels): one read makes sure.
+    if (count == 0) return copyThroughBuffer(from, to);
+    if (errno == EINTR) continue;
+    if (errno == ENOSPC || errno == EDQUOT || errno == EFBIG) return CopyFailure{false, errno};
+    // Another kind of file system, an older kernel, or a failure that does not tell which side
+    // failed: the buffer's loop copies the rest or finds out.
+    return copyThroughBuffer(from, to);
+  }
+}
+
 // A file being written beside its target under a name of its own; it replaces the target only
-// when every byte is on the disk, and is removed again if anything fails before.
+// when every byte is written, and is removed again if anything fails before.
 class PendingFile {
  public:
   explicit PendingFile(const fs::path& target) : target_(target) {
@@ -182,14 +218,21 @@ class PendingFile {
   int openError() const { return error_; }
   int get() const { return descriptor_; }
 
-  // Flushes, closes and swaps the file in for the target; returns the error, or 0.
-  int commit() {
-    if (::fsync(descriptor_) != 0) return errno;
+  // Closes the file and swaps it in for the target, flushed to the disk first (with its new
+  // name) or left to the system's write-back and noted in `unflushed`. Returns the error, or 0.
+  int commit(UnflushedCopies* unflushed = nullptr) {
+    if (unflushed == nullptr && ::fsync(descriptor_) != 0) return errno;
+    if (unflushed != nullptr) {
+      unflushed->add(descriptor_, target_.parent_path());
+      // The disk starts on it now, while the next file is copied; the flush then waits less.
+      ::sync_file_range(descriptor_, 0, 0, SYNC_FILE_RANGE_WRITE);
+    }
     const int closed = ::close(descriptor_);
     descriptor_ = -1;
     if (closed != 0) return errno;
     if (::rename(path_.c_str(), target_.c_str()) != 0) return errno;
     committed_ = true;
+    if (unflushed != nullptr) return 0;
     // The new name itself must reach the disk too.
     const int folder = ::open(target_.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder >= 0) {
@@ -218,6 +261,7 @@ Platform::Platform(PlatformOptions options) : options_(std::move(options)) {
   if (!codec_) codec_ = AnsiCodec::open(kFallbackCodePage);
   codePage_ = codec_ ? codec_->codePage() : kFallbackCodePage;
   listings_ = std::make_shared<FolderListings>();
+  unflushed_ = std::make_shared<UnflushedCopies>();
 }
 
 fs::path Platform::nativePath(std::string_view path) const {
@@ -317,24 +361,26 @@ bool Platform::replaceFile(std::string_view from, std::string_view to) {
   if (!input.valid()) throw readFailure(errno);
   PendingFile output(target);
   if (output.openError() != 0) throw fail(failureText(output.openError(), target));
-  std::array<char, kChunk> buffer{};
-  for (;;) {
-    const ssize_t count = ::read(input.get(), buffer.data(), buffer.size());
-    if (count < 0 && errno == EINTR) continue;
-    if (count < 0) throw readFailure(errno);
-    if (count == 0) break;
-    const std::string_view chunk(buffer.data(), static_cast<std::size_t>(count));
-    if (const int error = writeAll(output.get(), chunk); error != 0) {
-      throw fail(failureText(error, target));
-    }
+  if (const auto failed = copyContent(input.get(), output.get())) {
+    if (failed->reading) throw readFailure(failed->error);
+    throw fail(failureText(failed->error, target));
   }
   // Like CopyFile the copy keeps the source's time, but it is always writable: a read-only
   // medium must not leave settings that no program can save again.
   ::fchmod(output.get(), (sourceStatus->st_mode & 07777) | S_IWUSR);
   const std::array<timespec, 2> times = {sourceStatus->st_atim, sourceStatus->st_mtim};
   ::futimens(output.get(), times.data());
-  if (const int error = output.commit(); error != 0) throw fail(failureText(error, target));
+  if (const int error = output.commit(unflushed_.get()); error != 0) {
+    throw fail(failureText(error, target));
+  }
   return true;
+}
+
+void Platform::flushCopies() {
+  fs::path folder;
+  if (const int error = unflushed_->flush(folder); error != 0) {
+    throw IoError("write", windowsPath(folder), failureText(error, folder));
+  }
 }
 
 bool Platform::deleteFile(std::string_view path) {

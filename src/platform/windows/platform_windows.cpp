@@ -366,6 +366,10 @@ bool Platform::replaceFile(std::string_view from, std::string_view to) {
   return true;
 }
 
+// CopyFileW leaves its copies to the system's write-back too, and an ordinary user cannot flush
+// a whole volume; the system writes them out within seconds.
+void Platform::flushCopies() {}
+
 bool Platform::deleteFile(std::string_view path) {
   const fs::path native = nativePath(path);
   return !native.empty() && DeleteFileW(native.c_str()) != 0;
