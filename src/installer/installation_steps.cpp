@@ -1,74 +1,79 @@
-#include <iterator>
 #include <string>
+#include <variant>
 
-#include "installer/register_lists.h"
+#include "installer/installation_plan.h"
 #include "installer/setup_window.h"
 
 namespace tavi::installer {
-namespace {
-
-constexpr int fileCount(std::span<const FolderCopy> folders) {
-  int count = 0;
-  for (const FolderCopy& folder : folders)
-    count += nameCount(folder.names);
-  return count;
-}
-
-}  // namespace
-
-int TForm1::registerFiles() const {
-  return static_cast<int>(std::size(kEarlierVersions)) + nameCount(kIcons.names) +
-         nameCount(kShortcuts.names) + static_cast<int>(std::size(kDesktopShortcuts)) +
-         static_cast<int>(std::size(kDesktopManuals)) + nameCount(kGlobalSettings.names) +
-         fileCount(kManuals) + 1 /* the generator's manual */ +
-         static_cast<int>(std::size(kReplacedPrograms)) + fileCount(kPrograms) +
-         fileCount(kDriverSet) + nameCount(kDetoxDocuments.names);
-}
 
 void TForm1::RegisterClick() {
-  for (const FileAt& earlier : kEarlierVersions)
-    remove(earlier);
-  copyAll(kIcons);
-  copyAll(kShortcuts);
+  runStage(Stage::Register);
+}
 
-  for (const DesktopShortcut& shortcut : kDesktopShortcuts) {
-    if (shortcut.program.empty() || platform_.fileExists(shortcut.program)) {
-      copy(onMedium(shortcut.source), onDesktop(shortcut.name));
-    } else {
-      skipFile();
-    }
+void TForm1::runStage(Stage stage) {
+  for (const Step& step : kInstallationPlan) {
+    if (step.stage == stage) runStep(step.action);
   }
+}
 
-  for (std::string_view manual : kDesktopManuals) {
-    // A language index below zero has no manual; any unknown index above four reads English.
-    if (Languagem < 0) {
-      skipFile();
-      continue;
+void TForm1::runStep(const StepAction& action) {
+  struct Runner {
+    TForm1& form;
+
+    void operator()(const CreateFolders& step) const {
+      for (std::string_view folder : step.folders)
+        form.createMissingFolder(folder);
     }
-    std::string name(manual);
-    if (Languagem == texts::kGerman && platform_.fileExists(name + " DE.pdf")) {
-      name += " DE";
-    } else if (Languagem != texts::kCzech) {
-      name += " EN";
+    void operator()(const CopyFolders& step) const {
+      for (const FolderCopy& folder : step.folders)
+        form.copyAll(folder);
     }
-    name += ".pdf";
-    copy(onMedium(name), onDesktop(name));
-  }
-
-  copyAll(kGlobalSettings);
-  for (const FolderCopy& folder : kManuals)
-    copyAll(folder);
-  copy(Languagem == texts::kCzech ? kCzechGeneratorManual : kEnglishGeneratorManual);
-  for (const FileAt& replaced : kReplacedPrograms)
-    remove(replaced);
-  for (const FolderCopy& folder : kPrograms)
-    copyAll(folder);
-
-  for (std::string_view folder : kDriverFolders)
-    createMissingFolder(folder);
-  for (const FolderCopy& folder : kDriverSet)
-    copyAll(folder);
-  copyAll(kDetoxDocuments);
+    void operator()(const CopyFiles& step) const {
+      for (const FileCopy& copied : step.files)
+        form.copy(copied);
+    }
+    void operator()(const RemoveFiles& step) const {
+      for (const FileAt& file : step.files)
+        form.remove(file);
+    }
+    void operator()(const StoreLanguage&) const { form.storeLanguageFile(); }
+    void operator()(const PlaceDesktopShortcuts& step) const {
+      for (const DesktopShortcut& shortcut : step.shortcuts) {
+        if (shortcut.program.empty() || form.platform_.fileExists(shortcut.program)) {
+          form.copy(onMedium(shortcut.source), onDesktop(shortcut.name));
+        } else {
+          form.skipFile();
+        }
+      }
+    }
+    void operator()(const PlaceDesktopManuals& step) const {
+      for (std::string_view manual : step.manuals) {
+        // A language index below zero has no manual; any unknown index above four reads
+        // English.
+        if (form.Languagem < 0) {
+          form.skipFile();
+          continue;
+        }
+        std::string name(manual);
+        if (form.Languagem == texts::kGerman && form.platform_.fileExists(name + " DE.pdf")) {
+          name += " DE";
+        } else if (form.Languagem != texts::kCzech) {
+          name += " EN";
+        }
+        name += ".pdf";
+        form.copy(onMedium(name), onDesktop(name));
+      }
+    }
+    void operator()(const PlaceGeneratorManual& step) const {
+      form.copy(form.Languagem == texts::kCzech ? step.czech : step.english);
+    }
+    void operator()(const SetFlag& step) const {
+      form.files_.SetFlag(step.flag);
+      if (form.log_ != nullptr) form.log_->fileWritten(step.flag);
+      form.fileDone(step.flag);
+    }
+  };
+  std::visit(Runner{*this}, action);
 }
 
 }  // namespace tavi::installer
