@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "installer/file_copies.h"
+#include "store/settings_paths.h"
 
 namespace tavi::installer {
 
@@ -21,7 +22,7 @@ inline constexpr std::string_view kUniverseOnPc = R"(C:\WinLUD\Tavi Universe.exe
 // Created where missing, parents first.
 inline constexpr std::string_view kTargetFolders[] = {
     R"(C:\TaviTherapy)",         R"(C:\WinLUD)",
-    R"(C:\WinLUD\MultiG)",       R"(C:\KivTanOr5)",
+    R"(C:\WinLUD\MultiG)",       store::kSettingsFolder,
     R"(C:\KivTanOr5\PrepSwich)", R"(C:\KivTanOr5\PfromNev)",
     R"(C:\KivTanOr5\PicWlud)",
 };
