@@ -23,10 +23,14 @@ constexpr std::array<std::pair<std::string_view, ServiceFunction>, 4> kServiceCo
 // The measurement data of the suite's programs that a system reset throws away: the current
 // address of each program line, the customers and the hour data. The editor reads none of them.
 constexpr std::array<std::string_view, 8> kResetFiles = {
-    store::kCurrentAddressFile,          R"(C:\KivTanOr5\AdresaAktNev.txt)",
-    R"(C:\KivTanOr5\AdresaAktNevT.txt)", R"(C:\KivTanOr5\customer5.dat)",
-    R"(C:\KivTanOr5\customer15.dat)",    R"(C:\KivTanOr5\DataHodAll.dat)",
-    R"(C:\KivTanOr5\DataHodinovka.dat)", R"(C:\KivTanOr5\DataHodNow.dat)",
+    store::kCurrentAddressFile,
+    R"(C:\KivTanOr5\AdresaAktNev.txt)",
+    R"(C:\KivTanOr5\AdresaAktNevT.txt)",
+    R"(C:\KivTanOr5\customer5.dat)",
+    store::kCustomerFile,
+    R"(C:\KivTanOr5\DataHodAll.dat)",
+    R"(C:\KivTanOr5\DataHodinovka.dat)",
+    R"(C:\KivTanOr5\DataHodNow.dat)",
 };
 
 constexpr texts::MessageNumber kResetQuestion = 126;

@@ -37,7 +37,7 @@ constexpr OptionFlag kOptionFlags[] = {
     {.path = R"(C:\KivTanOr5\LikeLastAll.dat)", .control = "VegeTXT"},
     // The firmware option suits only some devices, so switching it on is confirmed first.
     {.path = R"(C:\KivTanOr5\datNewVesion.dat)", .control = "NewVesion", .confirmationText = 807},
-    {.path = R"(C:\KivTanOr5\NevT_Color.dat)", .control = "NevT_Color"},
+    {.path = kGeneratorColourFlag, .control = "NevT_Color"},
     {.path = R"(C:\KivTanOr5\datBezDiakrit.dat)", .control = "BezDiakrit"},
     // Never read, so every save clears a file that another program left.
     {.path = R"(C:\KivTanOr5\datBezDiakrit2.dat)",

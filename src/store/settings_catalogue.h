@@ -30,6 +30,11 @@ inline constexpr std::string_view kCurrentAddressFile = R"(C:\KivTanOr5\AdresaAk
 inline constexpr std::string_view kExtendedRangesSwitch = R"(C:\KivTanOr5\RozsSWE.dat)";
 // The main window is shown smaller and centred; also the flag of the ScaleWindows box.
 inline constexpr std::string_view kScaleWindowsFlag = R"(C:\KivTanOr5\ScaleWindows.dat)";
+// The generator tool's colour option: the NevT_Color box, set by the installer's driver step.
+inline constexpr std::string_view kGeneratorColourFlag = R"(C:\KivTanOr5\NevT_Color.dat)";
+// The suite's other programs keep their customers here; the installer takes its presence for
+// an installed suite, and a system reset deletes it.
+inline constexpr std::string_view kCustomerFile = R"(C:\KivTanOr5\customer15.dat)";
 // The VegeTXT box is shown.
 inline constexpr std::string_view kVegeTxtSwitch = R"(C:\KivTanOr5\datvegeTXT.dat)";
 
