@@ -8,11 +8,11 @@
 #include <span>
 #include <stdexcept>
 #include <string_view>
+#include <variant>
 
 #include "apps/placeholder_files.h"
 #include "installer/file_names.h"
-#include "installer/register_lists.h"
-#include "installer/setup_lists.h"
+#include "installer/installation_plan.h"
 
 namespace tavi::apps {
 
@@ -29,33 +29,49 @@ std::string inFolder(std::string_view folder, std::string_view name) {
   return path;
 }
 
-// Every path that the installer's lists read from the medium, each once.
+// Every path that the installation plan reads from the medium, each once.
 std::set<std::string> mediumPaths() {
   std::set<std::string> paths;
-  const auto addFolder = [&paths](const FolderCopy& copy) {
-    for (const std::string& name : installer::expandNames(copy.names))
-      paths.insert(inFolder(copy.from, name));
+  struct Collector {
+    std::set<std::string>& paths;
+
+    void operator()(const installer::CreateFolders&) const {}
+    void operator()(const installer::CopyFolders& step) const {
+      for (const FolderCopy& copy : step.folders) {
+        for (const std::string& name : installer::expandNames(copy.names))
+          paths.insert(inFolder(copy.from, name));
+      }
+    }
+    void operator()(const installer::CopyFiles& step) const {
+      for (const auto& copy : step.files)
+        add(copy.from);
+    }
+    void operator()(const installer::RemoveFiles&) const {}
+    // The language file is the one optional file of the medium (DemoMediumOptions::language).
+    void operator()(const installer::StoreLanguage&) const {}
+    void operator()(const installer::PlaceDesktopShortcuts& step) const {
+      for (const auto& shortcut : step.shortcuts)
+        paths.insert(std::string(shortcut.source));
+    }
+    void operator()(const installer::PlaceDesktopManuals& step) const {
+      for (std::string_view manual : step.manuals) {
+        for (std::string_view language : {"", " DE", " EN"})
+          paths.insert(std::string(manual) + std::string(language) + ".pdf");
+      }
+    }
+    void operator()(const installer::PlaceGeneratorManual& step) const {
+      add(step.czech.from);
+      add(step.english.from);
+    }
+    void operator()(const installer::SetFlag&) const {}
+
+    void add(const FileAt& file) const {
+      if (file.place == Place::Medium) paths.insert(std::string(file.path));
+    }
   };
-  const auto addFolders = [&](std::span<const FolderCopy> copies) {
-    for (const FolderCopy& copy : copies)
-      addFolder(copy);
-  };
-  addFolders(installer::kAlwaysCopied);
-  addFolder(installer::kDefaultSettings);
-  addFolder(installer::kPictures);
-  addFolder(installer::kProgramLists);
-  addFolder(installer::kIcons);
-  addFolder(installer::kShortcuts);
-  addFolder(installer::kGlobalSettings);
-  addFolders(installer::kManuals);
-  addFolders(installer::kPrograms);
-  addFolders(installer::kDriverSet);
-  addFolder(installer::kDetoxDocuments);
-  for (const auto& shortcut : installer::kDesktopShortcuts)
-    paths.insert(std::string(shortcut.source));
-  for (const auto& copy : installer::kDriverStepCopies) {
-    if (copy.from.place == Place::Medium) paths.insert(std::string(copy.from.path));
-  }
+  for (const installer::Step& step : installer::kInstallationPlan)
+    std::visit(Collector{paths}, step.action);
+  // Without "Tavi Universe" the installation never starts the USB driver's own set-up.
   paths.erase(std::string(installer::kUniverseOnMedium));
   return paths;
 }

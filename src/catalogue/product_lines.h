@@ -13,12 +13,10 @@ namespace tavi::catalogue {
 // Product lines are switched on or off as a whole, not product by product.
 using ProductLineId = std::int32_t;
 
+// The main window's box and flag file of each line are in the settings catalogue
+// (store::productLineFlags).
 struct ProductLine {
   ProductLineId id;
-  // The main window's check box of the line.
-  std::string_view checkBox;
-  // Present while the line is switched on.
-  std::string_view flagFile;
   // Caption by language: Czech, English, German, Swedish, Russian.
   std::array<std::string_view, texts::kLanguageCount> captions;
 };

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "editor/editor_windows.h"
 #include "editor/window_set.h"
 #include "forms/application.h"
 #include "forms/desktop_services.h"
@@ -20,27 +21,11 @@ class Editor {
   forms::Application app;
   WindowSet windows;
 
-  TForm8& Form8;
-  TForm9& Form9;
-  TProductWindow& Form10;
-  TProductWindow& Form11;
-  TProductWindow& Form12;
-  TProductWindow& Form13;
-  TProductWindow& Form14;
-  TProductWindow& Form15;
-  TProductWindow& Form16;
-  TProductWindow& Form20;
-  TProductWindow& Form24;
-  TForm25& Form25;
-  TProductWindow& Form19;
-  TProductWindow& Form22;
-  TForm27& Form27;
-  TProductWindow& Form28;
-  TProductWindow& Form29;
-  TProductWindow& Form30;
-  TProductWindow& Form31;
-  TProductWindow& Form32;
-  TProductWindow& Form33;
+#define TAVI_WINDOW_MEMBER(number, Class) Class& Form##number;
+#define TAVI_SELECTION_WINDOW_MEMBER(number, ...) TProductWindow& Form##number;
+  TAVI_EDITOR_WINDOWS(TAVI_WINDOW_MEMBER, TAVI_SELECTION_WINDOW_MEMBER)
+#undef TAVI_WINDOW_MEMBER
+#undef TAVI_SELECTION_WINDOW_MEMBER
 
  private:
   TProductWindow& createSelectionWindow(std::string_view windowClass);

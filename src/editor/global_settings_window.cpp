@@ -1,6 +1,8 @@
 #include "editor/global_settings_window.h"
 
 #include <array>
+#include <stdexcept>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -8,18 +10,14 @@
 #include "editor/global_settings_palette.h"
 #include "editor/global_settings_texts.h"
 #include "editor/unstorable_text.h"
+#include "store/settings_catalogue.h"
 #include "texts/language.h"
 
 namespace tavi::editor {
 namespace {
 
-// Read by the editor's own load and by the suite's programs: line n hides the controls of line
-// n when it is "1".
-constexpr std::string_view kGroupHidingFile = R"(C:\KivTanOr5\GlobalSetPrep.dll)";
 // Read only by the suite's other programs.
 constexpr std::string_view kBrandingFile = R"(C:\KivTanOr5\GlobalSetting.dll)";
-// Lines after the 29 boxes are kept for later use and always "0".
-constexpr int kGroupHidingLines = 52;
 
 constexpr texts::MessageNumber kColloidalSilver = 28;
 constexpr texts::MessageNumber kPreparations = 47;
@@ -38,32 +36,6 @@ constexpr texts::MessageNumber kButtonColour = 2707;
 constexpr texts::MessageNumber kPreparationsHide = 2708;
 
 constexpr std::string_view kHeadingIndent = "            ";  // twelve blanks
-
-// Product line ids of the main window's product-line boxes.
-constexpr catalogue::ProductLineId kSchlussler = 1;
-constexpr catalogue::ProductLineId kBachBox = 2;
-constexpr catalogue::ProductLineId kJoalis = 3;
-constexpr catalogue::ProductLineId kEnergy = 4;
-constexpr catalogue::ProductLineId kNadeje = 5;
-constexpr catalogue::ProductLineId kBioligo = 6;
-constexpr catalogue::ProductLineId kDoTERRA = 7;
-constexpr catalogue::ProductLineId kAustralske = 8;
-constexpr catalogue::ProductLineId kHerbalExtracts = 9;
-constexpr catalogue::ProductLineId kDiochi = 10;
-
-// The boxes in the order of the lines of GlobalSetPrep.dll.
-constexpr std::array<forms::CheckBox TForm27::*, 29> kGroupHidingLineBoxes = {
-    &TForm27::Velmira,        &TForm27::Joalis,      &TForm27::Energy,
-    &TForm27::Diochi,         &TForm27::doTERRA,     &TForm27::Nadeje,
-    &TForm27::Bioligo,        &TForm27::BachBox,     &TForm27::Australske,
-    &TForm27::HerbalExtracts, &TForm27::Schlussler,  &TForm27::QuantumMinerals,
-    &TForm27::Praparaty,      &TForm27::Praparaty2,  &TForm27::Praparaty3,
-    &TForm27::FinClub,        &TForm27::LR,          &TForm27::Koloidni,
-    &TForm27::Zelene,         &TForm27::HealthDetox, &TForm27::BenedictusP,
-    &TForm27::Dedek,          &TForm27::Mycomedika,  &TForm27::MePreparat,
-    &TForm27::Harmonelo,      &TForm27::NuSkin,      &TForm27::NastrZdr,
-    &TForm27::Starlife,       &TForm27::Zinzino,
-};
 
 // The text rows at the top, each a label with its field.
 constexpr int kLabelWidth = 174;
@@ -110,7 +82,9 @@ std::string czechText(texts::MessageNumber number) {
   return std::string(globalSettingsTextTable().editorText(number, texts::kCzech));
 }
 
-std::string czechProductLine(catalogue::ProductLineId id) {
+// The line of the box of that name, as the main window's box of the same name has it.
+std::string czechProductLine(std::string_view box) {
+  const catalogue::ProductLineId id = store::productLineFlag(box).productLine;
   std::string caption;
   catalogue::FAPreptech(id, caption, texts::kCzech);
   return caption;
@@ -141,17 +115,18 @@ TForm27::TForm27(forms::Application& app, WindowSet& windows)
       PVisble(*this, "PVisble", {8, 8, 472, 21},
               std::string(kHeadingIndent) + czechText(kPreparationsHide), &PSettingpreparat),
       Velmira(*this, "Velmira", leftBox(0), czechText(kVelmira), &PSettingpreparat),
-      Joalis(*this, "Joalis", leftBox(1), czechProductLine(kJoalis), &PSettingpreparat),
-      Energy(*this, "Energy", leftBox(2), czechProductLine(kEnergy), &PSettingpreparat),
-      Diochi(*this, "Diochi", leftBox(3), czechProductLine(kDiochi), &PSettingpreparat),
-      doTERRA(*this, "doTERRA", leftBox(4), czechProductLine(kDoTERRA), &PSettingpreparat),
-      Nadeje(*this, "Nadeje", leftBox(5), czechProductLine(kNadeje), &PSettingpreparat),
-      Bioligo(*this, "Bioligo", leftBox(6), czechProductLine(kBioligo), &PSettingpreparat),
-      BachBox(*this, "BachBox", leftBox(7), czechProductLine(kBachBox), &PSettingpreparat),
-      Australske(*this, "Australske", leftBox(8), czechProductLine(kAustralske), &PSettingpreparat),
-      HerbalExtracts(*this, "HerbalExtracts", leftBox(9), czechProductLine(kHerbalExtracts),
+      Joalis(*this, "Joalis", leftBox(1), czechProductLine("Joalis"), &PSettingpreparat),
+      Energy(*this, "Energy", leftBox(2), czechProductLine("Energy"), &PSettingpreparat),
+      Diochi(*this, "Diochi", leftBox(3), czechProductLine("Diochi"), &PSettingpreparat),
+      doTERRA(*this, "doTERRA", leftBox(4), czechProductLine("doTERRA"), &PSettingpreparat),
+      Nadeje(*this, "Nadeje", leftBox(5), czechProductLine("Nadeje"), &PSettingpreparat),
+      Bioligo(*this, "Bioligo", leftBox(6), czechProductLine("Bioligo"), &PSettingpreparat),
+      BachBox(*this, "BachBox", leftBox(7), czechProductLine("BachBox"), &PSettingpreparat),
+      Australske(*this, "Australske", leftBox(8), czechProductLine("Australske"),
+                 &PSettingpreparat),
+      HerbalExtracts(*this, "HerbalExtracts", leftBox(9), czechProductLine("HerbalExtracts"),
                      &PSettingpreparat),
-      Schlussler(*this, "Schlussler", leftBox(10), czechProductLine(kSchlussler),
+      Schlussler(*this, "Schlussler", leftBox(10), czechProductLine("Schlussler"),
                  &PSettingpreparat),
       MePreparat(*this, "MePreparat", leftBox(11), czechText(kOwnPreparations), &PSettingpreparat),
       QuantumMinerals(*this, "QuantumMinerals", rightBox(0), "Quantum Minerals", &PSettingpreparat),
@@ -245,23 +220,23 @@ void TForm27::StartClick() {
       label->setVisible(false);
     }
     const texts::LanguageIndex language = windows_.Languagem;
-    const auto productLine = [language](forms::CheckBox& box, catalogue::ProductLineId id) {
+    const auto productLine = [language](forms::CheckBox& box) {
       // An unknown language leaves the caption as it is.
       std::string caption = box.caption();
-      catalogue::FAPreptech(id, caption, language);
+      catalogue::FAPreptech(store::productLineFlag(box.name()).productLine, caption, language);
       box.setCaption(std::move(caption));
     };
     Velmira.setCaption(FATisk(kVelmira));
-    productLine(Joalis, kJoalis);
-    productLine(Energy, kEnergy);
-    productLine(Diochi, kDiochi);
-    productLine(Nadeje, kNadeje);
-    productLine(BachBox, kBachBox);
-    productLine(Bioligo, kBioligo);
-    productLine(doTERRA, kDoTERRA);
-    productLine(Schlussler, kSchlussler);
-    productLine(Australske, kAustralske);
-    productLine(HerbalExtracts, kHerbalExtracts);
+    productLine(Joalis);
+    productLine(Energy);
+    productLine(Diochi);
+    productLine(Nadeje);
+    productLine(BachBox);
+    productLine(Bioligo);
+    productLine(doTERRA);
+    productLine(Schlussler);
+    productLine(Australske);
+    productLine(HerbalExtracts);
     Praparaty.setCaption(FATisk(kPreparations) + "1");
     Praparaty2.setCaption(FATisk(kPreparations) + "2");
     Praparaty3.setCaption(FATisk(kPreparations) + "3");
@@ -282,11 +257,13 @@ void TForm27::StartClick() {
 void TForm27::UlozClick() {
   std::vector<std::string> lines;
   if (groupHidingMode()) {
-    for (forms::CheckBox TForm27::*box : kGroupHidingLineBoxes) {
-      lines.emplace_back((this->*box).checked() ? "1" : "0");
+    for (const store::GroupHidingLine& line : store::groupHidingLines()) {
+      const auto* box = dynamic_cast<const forms::CheckBox*>(findControl(line.name));
+      if (box == nullptr) throw std::logic_error("no box for " + std::string(line.name));
+      lines.emplace_back(box->checked() ? "1" : "0");
     }
-    lines.resize(kGroupHidingLines, "0");
-    windows_.files.WriteListFile(kGroupHidingFile, lines);
+    lines.resize(store::kGroupHidingFileLines, "0");
+    windows_.files.WriteListFile(store::kGroupHidingFile, lines);
   } else {
     const std::string texts = NameWindow.text() + NadpisWindow.text() + AdrLogo.text();
     if (const std::string reason = unstorableReason(windows_.files.platform(), texts);
@@ -310,7 +287,7 @@ void TForm27::UlozClick() {
 }
 
 void TForm27::VychoziNastavClick() {
-  windows_.files.ClearFlag(groupHidingMode() ? kGroupHidingFile : kBrandingFile);
+  windows_.files.ClearFlag(groupHidingMode() ? store::kGroupHidingFile : kBrandingFile);
   app().terminate();
 }
 

@@ -5,12 +5,13 @@
 #include <string_view>
 #include <vector>
 
+#include "store/settings_catalogue.h"
+#include "store/settings_paths.h"
 #include "texts/language.h"
 
 namespace tavi::editor {
 namespace {
 
-constexpr std::string_view kDarkThemeFlag = R"(C:\KivTanOr5\DarkColor.dat)";
 constexpr forms::Color kLightBlue = forms::Color::rgb(138, 197, 255);
 
 // Two product lines of the suite mark themselves with a file and bring their own icon; the
@@ -26,7 +27,6 @@ constexpr std::array<IconMarker, 2> kIconMarkers = {{
 
 // The manuals the installer leaves in the settings folder, by their name on the desktop. There
 // are three; the other languages get the English one.
-constexpr std::string_view kManualFolder = R"(C:\KivTanOr5\)";
 constexpr std::string_view kCzechManual = "Tavi Therapy.pdf";
 constexpr std::string_view kEnglishManual = "Tavi Therapy EN.pdf";
 constexpr std::string_view kGermanManual = "Tavi Therapy DE.pdf";
@@ -68,7 +68,7 @@ TForm9::TForm9(forms::Application& app, WindowSet& windows)
 void TForm9::FormCreate() {
   centre();
   const forms::Color colour =
-      windows_.files.FlagExists(kDarkThemeFlag) ? forms::Color::grayText() : kLightBlue;
+      windows_.files.FlagExists(store::kDarkThemeFlag) ? forms::Color::grayText() : kLightBlue;
   setColor(colour);
   Language.setColor(colour);
   const platform::Platform& platform = windows_.files.platform();
@@ -104,7 +104,8 @@ bool TForm9::placeManual(texts::LanguageIndex language) {
     platform.deleteFile(folder + std::string(manual));
   // A manual missing from the installation is no reason to keep the editor open.
   const std::string_view manual = manualOf(language);
-  platform.copyFile(std::string(kManualFolder) + std::string(manual), folder + std::string(manual));
+  platform.copyFile(std::string(store::kSettingsFolder) + "\\" + std::string(manual),
+                    folder + std::string(manual));
   return true;
 }
 

@@ -8,13 +8,6 @@
 namespace tavi::editor {
 namespace {
 
-std::string_view switchPath(store::SwitchEffect effect) {
-  return store::switchFile(effect).path;
-}
-
-// The own-preparations button is offered only once there is a list.
-constexpr std::string_view kOwnPreparations = R"(C:\KivTanOr5\Preparat.txt)";
-
 // Smaller windows are drawn at 85 instead of 96 pixels per inch.
 constexpr int kSmallerPixelsPerInch = 85;
 constexpr int kUpgradeFontSize = 10;
@@ -37,8 +30,8 @@ void TForm8::load() {
   Upgrade2.setFontSize(kUpgradeFontSize);
   applyWindowSwitches();
   windows_.Languagem = texts::loadLanguage(files);
-  VegeTXT.setVisible(files.FlagExists(switchPath(store::SwitchEffect::ShowVegeTXT)));
-  MePreparat.setVisible(files.FlagExists(kOwnPreparations));
+  VegeTXT.setVisible(files.FlagExists(store::kVegeTxtSwitch));
+  MePreparat.setVisible(files.FlagExists(store::kOwnPreparationsFile));
   hideGroupsSwitchedOffGlobally();
   if (windows_.Languagem == texts::kSwedish) Upgrade1.setText("Uppgradera");
   putCaptions();
@@ -57,12 +50,12 @@ void TForm8::load() {
 
 void TForm8::applyWindowSwitches() {
   const store::SettingsFiles& files = windows_.files;
-  if (files.FlagExists(switchPath(store::SwitchEffect::ExtendRanges))) {
-    nastav_citlivost.setMax(store::valueSetting("nastav_citlivost").extendedRange->maximum);
+  if (files.FlagExists(store::kExtendedRangesSwitch)) {
+    nastav_citlivost.setMax(*store::valueSetting("nastav_citlivost").extendedMaximum);
     Citlivos_mala1.setCaption("150%");
-    pricist.setMax(store::valueSetting("pricist").extendedRange->maximum);
+    pricist.setMax(*store::valueSetting("pricist").extendedMaximum);
   }
-  if (files.FlagExists(switchPath(store::SwitchEffect::ScaleWindow))) {
+  if (files.FlagExists(store::kScaleWindowsFlag)) {
     scaleTo(kSmallerPixelsPerInch);
     centre();
   }

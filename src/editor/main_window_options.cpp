@@ -8,6 +8,7 @@
 #include "editor/language_window.h"
 #include "editor/main_window.h"
 #include "editor/main_window_service.h"
+#include "store/settings_catalogue.h"
 #include "texts/text_table.h"
 
 namespace tavi::editor {
@@ -18,7 +19,7 @@ namespace {
 constexpr std::string_view kProcZatTlFlag = R"(C:\KivTanOr5\datZatPr.dat)";
 constexpr std::string_view kStavPredTlFlag = R"(C:\KivTanOr5\PredViz.dat)";
 constexpr std::string_view kTher6Flag = R"(C:\KivTanOr5\Ther6.dat)";
-constexpr std::string_view kRozsireniSWEFlag = R"(C:\KivTanOr5\RozsSWE.dat)";
+constexpr std::string_view kRozsireniSWEFlag = store::kExtendedRangesSwitch;
 
 constexpr texts::MessageNumber kHoldElectrodes = 426;
 

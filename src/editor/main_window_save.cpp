@@ -33,14 +33,6 @@ int storedSensitivity(int position, bool animalBefore, bool animalAfter) {
   return position;
 }
 
-constexpr std::string_view kVelmiraFlag = R"(C:\KivTanOr5\datVelB.dat)";
-constexpr std::string_view kFedFlag = R"(C:\KivTanOr5\datFED.dat)";
-// Older options the suite no longer offers.
-constexpr std::string_view kRetiredFlags[] = {
-    R"(C:\KivTanOr5\datKoloid.dat)", R"(C:\KivTanOr5\datOres.dat)",  R"(C:\KivTanOr5\datFinCl.dat)",
-    R"(C:\KivTanOr5\datMiner.dat)",  R"(C:\KivTanOr5\datCplus.dat)", R"(C:\KivTanOr5\datPosl.dat)",
-    R"(C:\KivTanOr5\datTin.dat)"};
-
 }  // namespace
 
 void TForm8::UlozClick() {
@@ -81,7 +73,7 @@ void TForm8::UlozClick() {
       setFocus(Cesta);
       return;
     }
-    files.SetFlag(kVelmiraFlag);
+    files.SetFlag(store::kVelmiraFlag);
     saveFirmwareOption();
     saveOptionFlags();
     saveProductLines();
@@ -152,10 +144,10 @@ void TForm8::saveProductLines() {
   for (const forms::CheckBox* box : {&Joalis, &Energy, &Nadeje, &BachBox, &Diochi})
     saveLine(*box);
   saveFlag(AddFile);
-  files.SetFlag(kFedFlag);
+  files.SetFlag(store::kFedFlag);
   for (const forms::CheckBox* box : {&Bioligo, &doTERRA, &Schlussler, &Australske, &HerbalExtracts})
     saveLine(*box);
-  for (std::string_view retired : kRetiredFlags)
+  for (std::string_view retired : store::kRetiredFlags)
     files.ClearFlag(retired);
 }
 

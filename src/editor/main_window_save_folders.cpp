@@ -8,9 +8,6 @@
 namespace tavi::editor {
 namespace {
 
-// Not read by this program: the suite's current database address, found again after the
-// database folder may have changed.
-constexpr std::string_view kCurrentAddress = R"(C:\KivTanOr5\AdresaAkt.txt)";
 constexpr int kFolderMissingText = 401;
 constexpr int kRestartAfterMovingDatabaseText = 808;
 
@@ -72,7 +69,9 @@ bool TForm8::saveDatabaseFolder() {
       setFocus(CestaDBZ);
     }
   }
-  files.ClearFlag(kCurrentAddress);
+  // Not read by this program: the suite finds its current database address again after the
+  // database folder may have changed.
+  files.ClearFlag(store::kCurrentAddressFile);
   // Either answer ends the program: moving the database is the user's own work.
   if (accepted) app().desktop().confirm(FATisk(kRestartAfterMovingDatabaseText));
   return accepted;

@@ -7,6 +7,7 @@
 #include "editor/global_settings_window.h"
 #include "editor/main_window.h"
 #include "editor/main_window_service.h"
+#include "store/settings_catalogue.h"
 #include "texts/text_table.h"
 
 namespace tavi::editor {
@@ -19,16 +20,17 @@ constexpr std::array<std::pair<std::string_view, ServiceFunction>, 4> kServiceCo
     {"8059", ServiceFunction::SystemReset},
 }};
 
-// The stored port; only the main window's save writes it.
-constexpr std::string_view kStoredPort = R"(C:\KivTanOr5\COM_Nr.dat)";
-
 // The measurement data of the suite's programs that a system reset throws away: the current
 // address of each program line, the customers and the hour data. The editor reads none of them.
 constexpr std::array<std::string_view, 8> kResetFiles = {
-    R"(C:\KivTanOr5\AdresaAkt.txt)",     R"(C:\KivTanOr5\AdresaAktNev.txt)",
-    R"(C:\KivTanOr5\AdresaAktNevT.txt)", R"(C:\KivTanOr5\customer5.dat)",
-    R"(C:\KivTanOr5\customer15.dat)",    R"(C:\KivTanOr5\DataHodAll.dat)",
-    R"(C:\KivTanOr5\DataHodinovka.dat)", R"(C:\KivTanOr5\DataHodNow.dat)",
+    store::kCurrentAddressFile,
+    R"(C:\KivTanOr5\AdresaAktNev.txt)",
+    R"(C:\KivTanOr5\AdresaAktNevT.txt)",
+    R"(C:\KivTanOr5\customer5.dat)",
+    store::kCustomerFile,
+    R"(C:\KivTanOr5\DataHodAll.dat)",
+    R"(C:\KivTanOr5\DataHodinovka.dat)",
+    R"(C:\KivTanOr5\DataHodNow.dat)",
 };
 
 constexpr texts::MessageNumber kResetQuestion = 126;
@@ -43,8 +45,8 @@ std::optional<ServiceFunction> serviceFunction(std::string_view text) {
 }
 
 void TForm8::restoreComField() {
-  COM_Nr.setText(windows_.files.FlagExists(kStoredPort) ? windows_.files.ReadLineFile(kStoredPort)
-                                                        : std::string());
+  // The stored port; only the main window's save writes it.
+  COM_Nr.setText(storedLine(store::kComPortFile));
 }
 
 void openGlobalSettings(const WindowSet& windows, GlobalSettingsMode mode) {

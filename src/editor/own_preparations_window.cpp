@@ -5,13 +5,14 @@
 #include "editor/own_preparations_list.h"
 #include "editor/own_preparations_texts.h"
 #include "editor/unstorable_text.h"
+#include "store/settings_catalogue.h"
 #include "texts/language.h"
 
 namespace tavi::editor {
 namespace {
 
 // Read by the suite's other programs; only this window's save creates it.
-constexpr std::string_view kPreparationList = R"(C:\KivTanOr5\Preparat.txt)";
+constexpr std::string_view kPreparationList = store::kOwnPreparationsFile;
 
 constexpr texts::MessageNumber kSaveText = 418;
 constexpr texts::MessageNumber kCloseText = 419;

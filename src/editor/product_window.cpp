@@ -7,13 +7,12 @@
 #include "catalogue/product_names.h"
 #include "editor/main_window.h"
 #include "editor/product_window_texts.h"
+#include "store/settings_catalogue.h"
 #include "texts/language.h"
 
 namespace tavi::editor {
 namespace {
 
-// The main window's dark theme; the selection windows follow the stored flag, not the box.
-constexpr std::string_view kDarkThemeFlag = R"(C:\KivTanOr5\DarkColor.dat)";
 constexpr std::string_view kHealthDetoxDocument1 = R"(c:\KivTanOr5\HealthDetox1.pdf)";
 constexpr std::string_view kHealthDetoxDocument2 = R"(c:\KivTanOr5\HealthDetox2.pdf)";
 
@@ -89,7 +88,7 @@ void TProductWindow::NastavClick() {
 
 void TProductWindow::fill() {
   store::SettingsFiles& files = windows_.files;
-  setColor(files.FlagExists(kDarkThemeFlag) ? forms::Color::grey() : forms::Color::silver());
+  setColor(files.FlagExists(store::kDarkThemeFlag) ? forms::Color::grey() : forms::Color::silver());
   // A language file too short to read ends the fill here; the window keeps its texts.
   windows_.Languagem = texts::loadLanguage(files);
   if (design_.titleText != 0) {

@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "editor/editor_windows.h"
+
 namespace tavi::editor {
 namespace {
 
@@ -88,27 +90,13 @@ constexpr texts::MessageNumber kColloidalSilver = 28;
 constexpr texts::MessageNumber kPreparations = 47;
 constexpr texts::MessageNumber kGreenFood = 901;
 
-// clang-format off
+#define TAVI_NOT_A_SELECTION_WINDOW(number, Class)
+#define TAVI_SELECTION_WINDOW_DESIGN(number, ...) \
+  {"TForm" #number, "Form" #number, __VA_ARGS__, &WindowSet::Form##number},
 constexpr ProductWindowDesign kDesigns[] = {
-    {"TForm10", "Form10", "Praparaty", "Přípravky1", kPreparations, " 1", 300, 459, kPraparatyColumns, false, false, &WindowSet::Form10},
-    {"TForm11", "Form11", "Praparaty2", "Přípravky2", kPreparations, " 2", 494, 400, kPraparaty2Columns, false, false, &WindowSet::Form11},
-    {"TForm12", "Form12", "Koloidni", "Koloidni", kColloidalSilver, "", 300, 400, kKoloidniColumns, false, false, &WindowSet::Form12},
-    {"TForm13", "Form13", "QuantumMinerals", "Quantum Minerals", kFixedTitle, "", 300, 400, kQuantumMineralsColumns, false, false, &WindowSet::Form13},
-    {"TForm14", "Form14", "Praparaty3", "Alternativni Medicina", kPreparations, " 3", 300, 400, kPraparaty3Columns, false, false, &WindowSet::Form14},
-    {"TForm15", "Form15", "FinClub", "FinClub", kFixedTitle, "", 563, 400, kFinClubColumns, false, false, &WindowSet::Form15},
-    {"TForm16", "Form16", "LR", "LR", kFixedTitle, "", 300, 400, kLRColumns, false, false, &WindowSet::Form16},
-    {"TForm20", "Form20", "Zelene", "Zelene potraviny", kGreenFood, "", 300, 400, kZeleneColumns, true, false, &WindowSet::Form20},
-    {"TForm24", "Form24", "HealthDetox", "Health Detox", kFixedTitle, "", 310, 459, kHealthDetoxColumns, false, true, &WindowSet::Form24},
-    {"TForm19", "Form19", "BenedictusP", "Benedisctus", kFixedTitle, "", 300, 400, kBenedictusPColumns, true, false, &WindowSet::Form19},
-    {"TForm22", "Form22", "Dedek", "Dedek korenar", kFixedTitle, "", 481, 400, kDedekColumns, false, false, &WindowSet::Form22},
-    {"TForm28", "Form28", "Mycomedika", "Mycomedika", kFixedTitle, "", 328, 462, kMycomedikaColumns, false, false, &WindowSet::Form28},
-    {"TForm29", "Form29", "Harmonelo", "Harmonelo", kFixedTitle, "", 284, 293, kHarmoneloColumns, false, false, &WindowSet::Form29},
-    {"TForm30", "Form30", "NuSkin", "Nu Skin", kFixedTitle, "", 305, 327, kNuSkinColumns, false, false, &WindowSet::Form30},
-    {"TForm31", "Form31", "NastrZdr", "Nástroje zdraví", kFixedTitle, "", 290, 325, kNastrZdrColumns, false, false, &WindowSet::Form31},
-    {"TForm32", "Form32", "Starlife", "Starlife", kFixedTitle, "", 305, 327, kStarlifeColumns, false, false, &WindowSet::Form32},
-    {"TForm33", "Form33", "Zinzino", "Zinzino", kFixedTitle, "", 322, 375, kZinzinoColumns, false, false, &WindowSet::Form33},
-};
-// clang-format on
+    TAVI_EDITOR_WINDOWS(TAVI_NOT_A_SELECTION_WINDOW, TAVI_SELECTION_WINDOW_DESIGN)};
+#undef TAVI_NOT_A_SELECTION_WINDOW
+#undef TAVI_SELECTION_WINDOW_DESIGN
 
 }  // namespace
 

@@ -31,7 +31,7 @@ struct ProductWindowDesign {
   TProductWindow* WindowSet::*instance;
 };
 
-// The 17 designs in the order in which the editor creates the windows.
+// The 17 designs in the order in which the editor creates the windows (editor_windows.h).
 std::span<const ProductWindowDesign> productWindowDesigns();
 // The design of a window class ("TForm30"); throws std::invalid_argument for any other name.
 const ProductWindowDesign& productWindowDesign(std::string_view windowClass);

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "editor/editor_windows.h"
 #include "platform/platform.h"
 #include "store/settings_files.h"
 #include "texts/language.h"
@@ -24,27 +25,11 @@ struct WindowSet {
   store::SettingsFiles files;
   texts::LanguageIndex Languagem = 0;
 
-  TForm8* Form8 = nullptr;
-  TForm9* Form9 = nullptr;
-  TProductWindow* Form10 = nullptr;
-  TProductWindow* Form11 = nullptr;
-  TProductWindow* Form12 = nullptr;
-  TProductWindow* Form13 = nullptr;
-  TProductWindow* Form14 = nullptr;
-  TProductWindow* Form15 = nullptr;
-  TProductWindow* Form16 = nullptr;
-  TProductWindow* Form19 = nullptr;
-  TProductWindow* Form20 = nullptr;
-  TProductWindow* Form22 = nullptr;
-  TProductWindow* Form24 = nullptr;
-  TForm25* Form25 = nullptr;
-  TForm27* Form27 = nullptr;
-  TProductWindow* Form28 = nullptr;
-  TProductWindow* Form29 = nullptr;
-  TProductWindow* Form30 = nullptr;
-  TProductWindow* Form31 = nullptr;
-  TProductWindow* Form32 = nullptr;
-  TProductWindow* Form33 = nullptr;
+#define TAVI_WINDOW_POINTER(number, Class) Class* Form##number = nullptr;
+#define TAVI_SELECTION_WINDOW_POINTER(number, ...) TProductWindow* Form##number = nullptr;
+  TAVI_EDITOR_WINDOWS(TAVI_WINDOW_POINTER, TAVI_SELECTION_WINDOW_POINTER)
+#undef TAVI_WINDOW_POINTER
+#undef TAVI_SELECTION_WINDOW_POINTER
 
   // The selection window of a window class name ("TForm30"); nullptr when not created yet.
   TProductWindow* productWindow(std::string_view windowClass) const;

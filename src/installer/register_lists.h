@@ -3,11 +3,12 @@
 #include <string_view>
 
 #include "installer/file_copies.h"
+#include "store/settings_paths.h"
 
 namespace tavi::installer {
 
 inline constexpr std::string_view kProgramFolder = R"(C:\WinLUD)";
-inline constexpr std::string_view kSettingsFolder = R"(C:\KivTanOr5)";
+using store::kSettingsFolder;
 
 // Copies and shortcuts of earlier versions, removed in this order. Only the ".exe" is removed
 // from the program folder: its shortcut files there are replaced by the current ones.

@@ -3,12 +3,14 @@
 #include <string_view>
 
 #include "installer/file_copies.h"
+#include "store/settings_catalogue.h"
+#include "store/settings_paths.h"
 
 namespace tavi::installer {
 
-// The suite's other programs keep this customer file; its presence means the suite is
-// installed already, so the run only upgrades it.
-inline constexpr std::string_view kCustomerFile = R"(C:\KivTanOr5\customer15.dat)";
+// The suite's customer file: its presence means the suite is installed already, so the run
+// only upgrades it.
+using store::kCustomerFile;
 
 // A language file that the medium may carry to preset the language.
 inline constexpr std::string_view kMediumLanguageFile = "dLangv.dat";
@@ -21,7 +23,7 @@ inline constexpr std::string_view kUniverseOnPc = R"(C:\WinLUD\Tavi Universe.exe
 // Created where missing, parents first.
 inline constexpr std::string_view kTargetFolders[] = {
     R"(C:\TaviTherapy)",         R"(C:\WinLUD)",
-    R"(C:\WinLUD\MultiG)",       R"(C:\KivTanOr5)",
+    R"(C:\WinLUD\MultiG)",       store::kSettingsFolder,
     R"(C:\KivTanOr5\PrepSwich)", R"(C:\KivTanOr5\PfromNev)",
     R"(C:\KivTanOr5\PicWlud)",
 };
@@ -142,7 +144,7 @@ inline constexpr std::string_view kDriverShortcut = R"(C:\KivTanOr5\CH341SER\SET
 inline constexpr std::string_view kDriverSetup = R"(C:\KivTanOr5\CH341SER\SETUP.EXE)";
 
 // Switches the generator tool's colour option on.
-inline constexpr std::string_view kGeneratorColourFlag = R"(C:\KivTanOr5\NevT_Color.dat)";
+using store::kGeneratorColourFlag;
 
 inline constexpr std::string_view kGeneratorFolders[] = {
     R"(C:\Nev_Tool Data)",

@@ -1,8 +1,6 @@
-#include <iterator>
-
 #include "installer/desktop_folder_error.h"
+#include "installer/installation_plan.h"
 #include "installer/installer_texts.h"
-#include "installer/register_lists.h"
 #include "installer/setup_lists.h"
 #include "installer/setup_window.h"
 
@@ -30,16 +28,6 @@ class InstallationRun {
   forms::Application& app_;
 };
 
-constexpr int fileCount(std::span<const FolderCopy> folders) {
-  int count = 0;
-  for (const FolderCopy& folder : folders)
-    count += nameCount(folder.names);
-  return count;
-}
-
-// The colour flag, then the copies of the driver step.
-constexpr int kDriverStepFiles = 1 + static_cast<int>(std::size(kDriverStepCopies));
-
 }  // namespace
 
 void TForm1::SetupClick() {
@@ -55,15 +43,6 @@ void TForm1::SetupClick() {
   }
 }
 
-int TForm1::plannedFiles() const {
-  int count = fileCount(kAlwaysCopied);
-  if (instal) count += nameCount(kDefaultSettings.names) + 1;  // and the language file
-  count += nameCount(kPictures.names) + nameCount(kProgramLists.names);
-  count += registerFiles();
-  if (InstalPort) count += kDriverStepFiles;
-  return count;
-}
-
 void TForm1::install() {
   upgrade = platform_.fileExists(kCustomerFile);
   instal = !upgrade;
@@ -71,22 +50,17 @@ void TForm1::install() {
 
   Language.setVisible(false);
   Progress.setPosition(0);
-  Progress.setMax(plannedFiles());
+  Progress.setMax(plannedFiles(instal, InstalPort));
   Copying.setCaption("");
   Copying.setVisible(true);
   Progress.setVisible(true);
   app().desktop().processMessages();
 
-  for (std::string_view folder : kTargetFolders)
-    createMissingFolder(folder);
-  for (const FolderCopy& folder : kAlwaysCopied)
-    copyAll(folder);
-  if (instal) {
-    copyAll(kDefaultSettings);
-    storeLanguageFile();
+  for (const Step& step : kInstallationPlan) {
+    if (step.stage == Stage::Setup || (step.stage == Stage::FullInstallation && instal)) {
+      runStep(step.action);
+    }
   }
-  copyAll(kPictures);
-  copyAll(kProgramLists);
   RegisterClick();
   // The copies are flushed once here rather than one by one: "completed" still means on the disk.
   platform_.flushCopies();
@@ -116,15 +90,8 @@ void TForm1::startDriverSetup() {
     app().desktop().showMessage(FATisk(kInstallComPort));
     return;
   }
-  files_.SetFlag(kGeneratorColourFlag);
-  if (log_ != nullptr) log_->fileWritten(kGeneratorColourFlag);
-  fileDone(kGeneratorColourFlag);
-  for (std::string_view folder : kGeneratorFolders)
-    createMissingFolder(folder);
-  for (const FileCopy& copied : kDriverStepCopies)
-    copy(copied);
+  runStage(Stage::DriverSetup);
   platform_.flushCopies();
-  createMissingFolder(kSettingsFolder);
   // The driver's own set-up runs on its own; the installer does not wait for it.
   app().desktop().shellOpen(kDriverShortcut);
 }

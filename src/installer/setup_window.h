@@ -9,6 +9,7 @@
 #include "forms/form.h"
 #include "installer/file_copies.h"
 #include "installer/installation_log.h"
+#include "installer/installation_plan.h"
 #include "platform/platform.h"
 #include "store/settings_files.h"
 #include "texts/language.h"
@@ -67,9 +68,9 @@ class TForm1 : public forms::Form {
   void install();
   void storeLanguageFile();
   void startDriverSetup();
-  // How many files the whole installation handles, for the progress bar.
-  int plannedFiles() const;
-  int registerFiles() const;
+  // Runs the installation plan's steps of one stage, in their order.
+  void runStage(Stage stage);
+  void runStep(const StepAction& action);
 
   // File operations of the lists: failures and missing sources are skipped silently, as the
   // medium may lack any file. Each counts as one file of the progress.

@@ -7,57 +7,73 @@
 
 namespace tavi::store {
 
-// The settings files of the main window `TForm8` and the controls that show them, as data.
-// The window's load and save walk these records in their own order; what the records say is
-// what each file holds and how its control treats it, not when it is read or written.
-
-enum class FileKind { Flag, Byte, Integer, Line, List };
+// The settings files of the editor, each named here once, with what the code needs to know of
+// it. The windows' load and save read these records in their own order.
 
 // A number of the window's text table.
 using TextNumber = std::int32_t;
 
+// ---- Files that more than one window or step names ----
+
+// The practitioner's own preparations, one per line; the main window offers its button only
+// once the list exists.
+inline constexpr std::string_view kOwnPreparationsFile = R"(C:\KivTanOr5\Preparat.txt)";
+// The dark theme of the main window; the selection and language windows follow the stored
+// flag, not the box.
+inline constexpr std::string_view kDarkThemeFlag = R"(C:\KivTanOr5\DarkColor.dat)";
+// The COM port, one or two characters on one line.
+inline constexpr std::string_view kComPortFile = R"(C:\KivTanOr5\COM_Nr.dat)";
+// Where the suite's programs start in the database; cleared when its folder changes and by a
+// system reset.
+inline constexpr std::string_view kCurrentAddressFile = R"(C:\KivTanOr5\AdresaAkt.txt)";
+// Larger sensitivity and "Plus + %" ranges; set and cleared by one of the tiny buttons.
+inline constexpr std::string_view kExtendedRangesSwitch = R"(C:\KivTanOr5\RozsSWE.dat)";
+// The main window is shown smaller and centred; also the flag of the ScaleWindows box.
+inline constexpr std::string_view kScaleWindowsFlag = R"(C:\KivTanOr5\ScaleWindows.dat)";
+// The generator tool's colour option: the NevT_Color box, set by the installer's driver step.
+inline constexpr std::string_view kGeneratorColourFlag = R"(C:\KivTanOr5\NevT_Color.dat)";
+// The suite's other programs keep their customers here; the installer takes its presence for
+// an installed suite, and a system reset deletes it.
+inline constexpr std::string_view kCustomerFile = R"(C:\KivTanOr5\customer15.dat)";
+// The VegeTXT box is shown.
+inline constexpr std::string_view kVegeTxtSwitch = R"(C:\KivTanOr5\datvegeTXT.dat)";
+
+// The suite expects the first two always (the load ticks `Velmira` regardless, and the save
+// never looks at that box); the retired ones are older options it no longer offers, cleared by
+// every save.
+inline constexpr std::string_view kVelmiraFlag = R"(C:\KivTanOr5\datVelB.dat)";
+inline constexpr std::string_view kFedFlag = R"(C:\KivTanOr5\datFED.dat)";
+inline constexpr std::string_view kRetiredFlags[] = {
+    R"(C:\KivTanOr5\datKoloid.dat)", R"(C:\KivTanOr5\datOres.dat)",  R"(C:\KivTanOr5\datFinCl.dat)",
+    R"(C:\KivTanOr5\datMiner.dat)",  R"(C:\KivTanOr5\datCplus.dat)", R"(C:\KivTanOr5\datPosl.dat)",
+    R"(C:\KivTanOr5\datTin.dat)"};
+
+// ---- Product lines and groups hidden suite-wide ----
+
+// Written by the global settings window, read by the main window's load and the suite's
+// programs: line n is "1" while what line n names is hidden. Lines after the named ones are
+// kept for later use and always "0".
+inline constexpr std::string_view kGroupHidingFile = R"(C:\KivTanOr5\GlobalSetPrep.dll)";
+inline constexpr int kGroupHidingFileLines = 52;
+
+// What one line hides on the main window: a product-line box with its "i" button, a group's
+// whole row, or a single button. The global settings window's box of the line has the name too.
+struct GroupHidingLine {
+  std::string_view name;          // of the box, or the key of the group
+  std::string_view infoButton{};  // only for a product line
+  bool groupRow = false;
+};
+std::span<const GroupHidingLine> groupHidingLines();
+
 // ---- Value settings: scroll bars, radio groups and edit fields ----
-
-enum class ValueProperty {
-  Position,      // a scroll bar's position
-  SelectedItem,  // a radio group's selected item
-  DecimalText,   // an edit field holding the byte as a decimal number
-  Text,          // an edit field holding the text of a line file
-};
-
-struct ValueRange {
-  int minimum;
-  int maximum;
-};
-
-enum class WhenAbsent {
-  UseDefault,   // the control takes defaultValue
-  EmptyText,    // the field is emptied
-  KeepControl,  // the control keeps what it shows
-};
-
-enum class ValueSave {
-  Always,                      // the value is always written
-  WhenNotEmpty,                // written when the field holds text, else the file is deleted
-  WhenPositive,                // written when 1 or more, else the file is deleted
-  WhenOneOrTwoCharacters,      // written when the text has 1 or 2 characters, else deleted
-  ExistingFolder,              // a folder path; refuses the whole save when it does not exist
-  ExistingFolderWhileVisible,  // the same, only while the field is shown, and never refusing
-  WithSensitivityScale,        // converted between the normal and the animal scale
-};
 
 struct ValueSetting {
   std::string_view path;
-  FileKind kind;
   std::string_view control;
-  ValueProperty property;
-  std::optional<ValueRange> range{};  // none for free text; a stored value is clamped into it
-  // The range while the extension switch C:\KivTanOr5\RozsSWE.dat exists.
-  std::optional<ValueRange> extendedRange{};
-  WhenAbsent whenAbsent;
-  int defaultValue = 0;  // only for WhenAbsent::UseDefault
-  ValueSave save;
-  bool hiddenControl = false;
+  // Taken when the file is absent.
+  int defaultValue = 0;
+  // The range's maximum while kExtendedRangesSwitch exists.
+  std::optional<int> extendedMaximum{};
 };
 
 // ---- Option flags: check boxes, and one radio item, shown by a flag file ----
@@ -72,27 +88,15 @@ enum class FlagLoad {
   NotRead,   // the load leaves the box unticked whatever the file says
 };
 
-enum class FlagSave {
-  FollowsBox,         // set or cleared by the box
-  WithOutputFolder,   // follows the box only while an output folder is given, else cleared
-  AfterConfirmation,  // a file that does not exist yet is set only after the user agrees
-  WithSensitivity,    // written together with the sensitivity, whose scale it decides
-};
-
 struct OptionFlag {
   std::string_view path;
   std::string_view control;
-  // Put on the control by the load; none: the control keeps its design caption.
-  std::optional<TextNumber> captionText{};
   // For a radio group: the item that the present file stands for.
   std::optional<int> radioItem{};
   FlagSense sense = FlagSense::PresentTicks;
   FlagLoad load = FlagLoad::TicksBox;
-  FlagSave save = FlagSave::FollowsBox;
-  std::optional<TextNumber> confirmationText{};  // with FlagSave::AfterConfirmation
-  bool hiddenControl = false;
-  // The control is shown only while this file exists; empty: always shown.
-  std::string_view visibleOnlyWith{};
+  // A file that does not exist yet is set only after the user agrees to this question.
+  std::optional<TextNumber> confirmationText{};
 };
 
 // ---- Product lines: one check box and flag file each ----
@@ -105,40 +109,18 @@ struct ProductLineFlag {
 
 // ---- Files the save writes without looking at any control ----
 
-enum class FixedSave {
-  AlwaysSet,
-  AlwaysClear,
-  ClearWhileDatabaseFieldShown,
-};
-
 struct FixedFile {
   std::string_view path;
-  FixedSave save;
-};
-
-// ---- Files that shape the window at load and are never written by it ----
-
-enum class SwitchEffect {
-  ExtendRanges,  // larger sensitivity and "Plus + %" ranges
-  ScaleWindow,   // the window is shown smaller and centred
-  ShowVegeTXT,   // the `VegeTXT` box is shown
-};
-
-struct SwitchFile {
-  std::string_view path;
-  SwitchEffect effect;
 };
 
 std::span<const ValueSetting> valueSettings();
 std::span<const OptionFlag> optionFlags();
 std::span<const ProductLineFlag> productLineFlags();
 std::span<const FixedFile> fixedFiles();
-std::span<const SwitchFile> switchFiles();
 
 // The record of a control; throws std::out_of_range for a name the catalogue lacks.
 const ValueSetting& valueSetting(std::string_view control);
 const OptionFlag& optionFlag(std::string_view control);
 const ProductLineFlag& productLineFlag(std::string_view control);
-const SwitchFile& switchFile(SwitchEffect effect);
 
 }  // namespace tavi::store

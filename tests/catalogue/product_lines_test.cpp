@@ -4,8 +4,6 @@
 
 #include <vector>
 
-#include "store/settings_catalogue.h"
-
 namespace tavi::catalogue {
 namespace {
 
@@ -14,23 +12,6 @@ TEST(ProductLines, TenLinesInIdOrder) {
   ASSERT_EQ(lines.size(), 10u);
   for (std::size_t i = 0; i < lines.size(); ++i)
     EXPECT_EQ(lines[i].id, ProductLineId(i + 1));
-  EXPECT_EQ(lines[0].checkBox, "Schlussler");
-  EXPECT_EQ(lines[0].flagFile, R"(C:\KivTanOr5\datSchlu.dat)");
-  EXPECT_EQ(lines[6].checkBox, "doTERRA");
-  EXPECT_EQ(lines[6].flagFile, R"(C:\KivTanOr5\datDoTERR.dat)");
-  EXPECT_EQ(lines[9].flagFile, R"(C:\KivTanOr5\datDiochi.dat)");
-}
-
-// The main window's load and save keep their own list of these check boxes and files.
-TEST(ProductLines, AgreeWithTheMainWindowSettings) {
-  const auto flags = store::productLineFlags();
-  ASSERT_EQ(flags.size(), allProductLines().size());
-  for (const ProductLine& line : allProductLines()) {
-    SCOPED_TRACE(line.checkBox);
-    const store::ProductLineFlag& flag = store::productLineFlag(line.checkBox);
-    EXPECT_EQ(flag.path, line.flagFile);
-    EXPECT_EQ(flag.productLine, line.id);
-  }
 }
 
 struct CaptionCase {

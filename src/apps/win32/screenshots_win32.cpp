@@ -24,8 +24,8 @@ namespace fs = std::filesystem;
 // The display's own picture is the true one: the program names the window's place on the
 // screen and waits until whoever runs it has taken the picture there ("ok").
 void askForPicture(const RECT& area, const fs::path& file) {
-  std::cout << "capture " << area.left << ' ' << area.top << ' ' << (area.right - area.left)
-            << ' ' << (area.bottom - area.top) << ' ' << file.filename().string() << std::endl;
+  std::cout << "capture " << area.left << ' ' << area.top << ' ' << (area.right - area.left) << ' '
+            << (area.bottom - area.top) << ' ' << file.filename().string() << std::endl;
   std::string answer;
   if (!std::getline(std::cin, answer) || answer.rfind("ok", 0) != 0) {
     throw std::runtime_error("no picture was taken of " + file.string());
