@@ -160,6 +160,16 @@ TForm27::TForm27(forms::Application& app, WindowSet& windows)
     row->setColumns(kPaletteCells);
     row->setItemIndex(0);
   }
+  NameWindow.setLabel(NameWindowL);
+  NadpisWindow.setLabel(NadpisWindowL);
+  AdrLogo.setLabel(AdrLogoL);
+  WindowsColor.setLabel(WindowsColorL);
+  FrekvencyColor1.setLabel(FrekvencyColorL);
+  FrekvencyColor2.setLabel(FrekvencyColorL);
+  TlacitkaColor.setLabel(TlacitkaColorL);
+  // Each palette shows the colours of the rows above it.
+  Image1.setLabel(WindowsColorL);
+  Image2.setLabel(FrekvencyColorL);
   const forms::Image strip = paletteStrip();
   Image1.setImage(strip);
   Image2.setImage(strip);

@@ -61,6 +61,7 @@ TForm9::TForm9(forms::Application& app, WindowSet& windows)
       X(*this, "X", {160, 368, 120, 36}, "X"),
       windows_(windows) {
   windows_.Form9 = this;
+  Language.setSpokenName(std::string(texts::kLanguageChoiceName));
   OK.onClick = [this] { OKClick(); };
   X.onClick = [this] { XClick(); };
 }

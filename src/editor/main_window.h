@@ -283,6 +283,9 @@ class TForm8 : public forms::Form {
   forms::Button VyplnCtverecky;
 
  private:
+  // The labels beside the fields, bars and boxes that have no caption: what names them for a
+  // screen reader.
+  void linkLabels();
   void bindHandlers();
   void bindGroupHandlers();
   void openGroup(std::string_view key);

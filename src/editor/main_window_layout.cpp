@@ -3,6 +3,7 @@
 
 #include "editor/main_window.h"
 #include "editor/main_window_flag_strip.h"
+#include "texts/language.h"
 
 namespace tavi::editor {
 namespace {
@@ -262,7 +263,30 @@ TForm8::TForm8(forms::Application& app, WindowSet& windows)
     hidden->setVisible(false);
   }
 
+  linkLabels();
   bindHandlers();
+}
+
+void TForm8::linkLabels() {
+  Edit3.setLabel(Label3);
+  Cesta.setLabel(Edit2);
+  CestaDBZ.setLabel(BtDBZ);
+  COM_Nr.setLabel(COM);
+  // The flags open the language window.
+  Image1.setSpokenName(std::string(texts::kLanguageChoiceName));
+  PosF.setLabel(PosF2);
+  PckPrep.setLabel(InfoDopl);
+  ZobrVPrep.setLabel(InfoDopl);
+  for (const catalogue::ProductGroup& group : catalogue::allGroups()) {
+    GroupRow row = groupRow(group.key);
+    row.allSelected.setLabel(row.open);
+    row.anySelected.setLabel(row.open);
+  }
+  nastav_citlivost.setLabel(Citlivos_popis1);
+  nastav_limit.setLabel(Citlivos_popis4);
+  VelPism.setLabel(Citlivos_popis2);
+  pricist.setLabel(pops3);
+  PlusRife.setLabel(PlusRifePop);
 }
 
 }  // namespace tavi::editor

@@ -57,6 +57,10 @@ void TForm8::bindOptionHandlers() {
   bindHelpHandlers();
 
   Upgrade2.onClick = [this] { Upgrade4Click(); };
+  // The link opens from the keyboard too.
+  Upgrade2.onKeyDown = [this](forms::Key key) {
+    if (key == forms::Key::Enter) Upgrade4Click();
+  };
   Image1.onClick = [this] { Image1Click(); };
   BtColor.onClick = [this] { BtColorClick(); };
   BtDBZ.onClick = [this] { BtDBZClick(); };

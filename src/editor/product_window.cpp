@@ -55,6 +55,8 @@ TProductWindow::TProductWindow(forms::Application& app, WindowSet& windows,
       Konec(*this, "Konec", layout_.close, "Konec"),
       Nastav(*this, "Nastav", layout_.fill, "Nastav") {
   setColor(forms::Color::silver());
+  // The box beside Vse holds the state that Vse applies.
+  CheckVSE.setLabel(Vse);
   Nastav.setVisible(false);
   if (design.documentButtons) {
     Info1.emplace(*this, "Info1", layout_.document1, "Info1");

@@ -91,6 +91,18 @@ bool Control::canFocus() const {
   return false;
 }
 
+void Control::setLabel(const Control& label) {
+  if (label_ == &label) return;
+  label_ = &label;
+  changed();
+}
+
+void Control::setSpokenName(std::string name) {
+  if (spokenName_ == name) return;
+  spokenName_ = std::move(name);
+  changed();
+}
+
 CaptionedControl::CaptionedControl(Form& form, ControlKind kind, std::string name, Rect rect,
                                    std::string caption, Panel* parent)
     : Control(form, kind, std::move(name), rect, parent), caption_(std::move(caption)) {}

@@ -70,6 +70,14 @@ class Control {
   // Whether a click or a key can put the input focus on this kind of control.
   bool canFocus() const;
 
+  // The control whose text names this one for a screen reader: the label that the design puts
+  // beside a field or bar that has no caption of its own.
+  const Control* label() const { return label_; }
+  void setLabel(const Control& label);
+  // The design's own name for a control that has neither a caption nor a label beside it.
+  const std::string& spokenName() const { return spokenName_; }
+  void setSpokenName(std::string name);
+
   std::uint64_t revision() const { return revision_; }
 
   // Handlers, bound by the window to its member functions.
@@ -90,6 +98,8 @@ class Control {
   bool enabled_ = true;
   Color color_;
   std::optional<Font> font_;
+  const Control* label_ = nullptr;
+  std::string spokenName_;
   std::uint64_t revision_ = 1;
 };
 

@@ -35,6 +35,7 @@ TForm1::TForm1(forms::Application& app, platform::Platform& platform,
       files_(platform),
       table_(installerTextTable()) {
   Language.setColor(kLanguageColour);
+  Language.setSpokenName(std::string(texts::kLanguageChoiceName));
   Language.onClick = [this] { LanguageClick(); };
   Setup.setVisible(false);
   Setup.onClick = [this] { SetupClick(); };

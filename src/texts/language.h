@@ -22,6 +22,9 @@ inline constexpr LanguageIndex kLanguageCount = 5;
 // The one place where the choice of language survives between runs; an integer file.
 inline constexpr std::string_view kLanguageFile = R"(C:\KivTanOr5\dLangv.dat)";
 
+// What a screen reader calls a language chooser: the person may not read the current language.
+inline constexpr std::string_view kLanguageChoiceName = "Jazyk / Language / Sprache / Språk / Язык";
+
 // The items of the language choosers; an item's position is its language index.
 inline constexpr std::array<std::string_view, kLanguageCount> kLanguageCaptions = {
     "Česky", "English", "Deutsche", "Svenska", "Русский"};

@@ -371,6 +371,10 @@ TEST(MainWindowLinks, TheUpgradeFieldShowsAndOpensTheMakersPage) {
   EXPECT_TRUE(page.starts_with("https://"));
   ASSERT_TRUE(editor.app.click(editor.Form8.Upgrade2));
   EXPECT_EQ(session.desktop.shellOpens(), Strings{page});
+  // Enter in the field opens it as well; another key does not.
+  ASSERT_TRUE(editor.app.keyDown(editor.Form8.Upgrade2, forms::Key::Tab));
+  ASSERT_TRUE(editor.app.keyDown(editor.Form8.Upgrade2, forms::Key::Enter));
+  EXPECT_EQ(session.desktop.shellOpens(), (Strings{page, page}));
 }
 
 TEST(MainWindowLinks, TheFlagsShowTheLanguageWindowBesideTheMainWindow) {

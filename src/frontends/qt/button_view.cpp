@@ -1,5 +1,10 @@
 #include "frontends/qt/button_view.h"
 
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QStyle>
+#include <QStyleOptionButton>
+
 namespace tavi::frontends::qt {
 
 ButtonView::ButtonView(forms::Button& button, QWidget& parent, InputSink& input)
@@ -15,6 +20,22 @@ ButtonView::ButtonView(forms::Button& button, QWidget& parent, InputSink& input)
 void ButtonView::syncContent(const ViewStyle& /*style*/) {
   const QString caption = QString::fromStdString(button_.caption());
   if (widget_->text() != caption) widget_->setText(caption);
+}
+
+bool ButtonView::keyPressed(QKeyEvent& event) {
+  if (event.key() != Qt::Key_Return && event.key() != Qt::Key_Enter) return false;
+  widget_->click();
+  return true;
+}
+
+bool ButtonView::captionFits(const QFont& font, int width) const {
+  QStyleOptionButton option;
+  option.initFrom(widget_.get());
+  option.rect.setWidth(width);
+  const int room = widget_->style()
+                       ->subElementRect(QStyle::SE_PushButtonContents, &option, widget_.get())
+                       .width();
+  return QFontMetrics(font).horizontalAdvance(widget_->text()) <= room;
 }
 
 }  // namespace tavi::frontends::qt

@@ -1,6 +1,8 @@
 #include "frontends/qt/check_box_view.h"
 
+#include <QFontMetrics>
 #include <QSignalBlocker>
+#include <QStyle>
 
 namespace tavi::frontends::qt {
 
@@ -22,6 +24,13 @@ void CheckBoxView::syncContent(const ViewStyle& /*style*/) {
   const QString caption = QString::fromStdString(box_.caption());
   if (widget_->text() != caption) widget_->setText(caption);
   if (widget_->isChecked() != box_.checked()) widget_->setChecked(box_.checked());
+}
+
+bool CheckBoxView::captionFits(const QFont& font, int width) const {
+  const QStyle& style = *widget_->style();
+  const int mark = style.pixelMetric(QStyle::PM_IndicatorWidth, nullptr, widget_.get()) +
+                   style.pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, widget_.get());
+  return QFontMetrics(font).horizontalAdvance(widget_->text()) <= width - mark;
 }
 
 }  // namespace tavi::frontends::qt

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPalette>
 
+#include "forms/accessibility.h"
 #include "forms/form.h"
 #include "frontends/qt/colors.h"
 #include "frontends/qt/key_codes.h"
@@ -25,10 +26,18 @@ void ControlView::sync(const ViewStyle& style, bool force) {
   syncContent(style);
   const QRect where = placement(style.scale.rect(control_.rect()), font);
   if (native.geometry() != where) native.setGeometry(where);
+  const QString tip =
+      QString::fromStdString(forms::toolTip(control_, captionFits(font, where.width())));
+  if (native.toolTip() != tip) native.setToolTip(tip);
   if (native.testAttribute(Qt::WA_Disabled) == control_.enabled()) {
     native.setEnabled(control_.enabled());
   }
   if (native.isHidden() == control_.visible()) native.setVisible(control_.visible());
+}
+
+void ControlView::syncAccessibleName() {
+  const QString name = QString::fromStdString(forms::accessibleName(control_));
+  if (widget().accessibleName() != name) widget().setAccessibleName(name);
 }
 
 void ControlView::applyColors(QWidget& native) {

@@ -34,6 +34,9 @@ class ControlView : public QObject {
   void sync(const ViewStyle& style, bool force);
   // The next sync rewrites the widget: a person changed it natively.
   void invalidate() { syncedRevision_.reset(); }
+  // Gives the widget the model's accessible name, which a label elsewhere in the window may
+  // have changed.
+  void syncAccessibleName();
 
  protected:
   // Captions, values and items; called before the geometry is placed.
@@ -44,6 +47,9 @@ class ControlView : public QObject {
   // native default of edit fields), hiding what lies beneath, as windowed controls do. Labels
   // and pictures are painted on their parent and let it show through.
   virtual bool fillsOwnBackground() const { return true; }
+  // Whether the caption fits the widget at that width, drawn in that font; the model turns a
+  // cut caption into a tooltip. Widgets without a caption that could be cut always fit.
+  virtual bool captionFits(const QFont& /*font*/, int /*width*/) const { return true; }
   // Keys the widget handles for the control beyond the model's key event (radio arrows).
   virtual bool keyPressed(QKeyEvent& /*event*/) { return false; }
 

@@ -1,7 +1,9 @@
 #include "frontends/qt/edit_view.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QSignalBlocker>
+#include <QStyle>
 
 namespace tavi::frontends::qt {
 
@@ -42,6 +44,16 @@ void EditView::syncContent(const ViewStyle& /*style*/) {
   // Rewriting an unchanged text would move the cursor while the person types.
   const QString text = QString::fromStdString(edit_.text());
   if (widget_->text() != text) widget_->setText(text);
+}
+
+bool EditView::captionFits(const QFont& font, int width) const {
+  // The line edit keeps two pixels free on either side of its text, inside any frame.
+  constexpr int kTextMargins = 4;
+  const int frame =
+      widget_->hasFrame()
+          ? 2 * widget_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, widget_.get())
+          : 0;
+  return QFontMetrics(font).horizontalAdvance(widget_->text()) <= width - kTextMargins - frame;
 }
 
 }  // namespace tavi::frontends::qt

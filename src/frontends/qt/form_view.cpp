@@ -84,8 +84,10 @@ void FormView::sync() {
   font_ = form_.font();
   syncWindow(restyle);
   const ViewStyle style{scale_, fonts_};
-  for (const auto& view : views_)
+  for (const auto& view : views_) {
     view->sync(style, restyle);
+    view->syncAccessibleName();
+  }
   if (first) stackAndChainWidgets();
   syncVisibility();
   syncFocus();

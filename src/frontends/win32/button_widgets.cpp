@@ -1,9 +1,19 @@
 #include "frontends/win32/button_widgets.h"
 
 #include "frontends/win32/native_text.h"
+#include "frontends/win32/text_measure.h"
 #include "frontends/win32/wide_text.h"
 
 namespace tavi::frontends::win32 {
+
+namespace {
+
+// The width of a caption as the button draws it, in the button's font.
+int captionWidth(HWND button, HFONT font, const std::string& caption) {
+  return textExtent(button, font, widen(caption)).cx;
+}
+
+}  // namespace
 
 ButtonWidget::ButtonWidget(forms::Button& button, InputSink& input, GdiCache& gdi)
     : ControlWidget(button, input, gdi), button_(button) {}
@@ -15,6 +25,12 @@ HWND ButtonWidget::createNative(HWND parent) {
 
 void ButtonWidget::syncContent(const WidgetStyle& /*style*/) {
   setWindowText(hwnd(), buttonCaption(button_.caption()));
+}
+
+bool ButtonWidget::captionFits() const {
+  // The face's edge and the focus rectangle take a few pixels on either side.
+  const int edges = 2 * (GetSystemMetrics(SM_CXEDGE) + 1);
+  return captionWidth(hwnd(), font(), button_.caption()) <= appliedRect().width - edges;
 }
 
 void ButtonWidget::command(HWND /*child*/, UINT code) {
@@ -42,6 +58,13 @@ void CheckBoxWidget::syncContent(const WidgetStyle& /*style*/) {
   if (static_cast<WPARAM>(SendMessageW(hwnd(), BM_GETCHECK, 0, 0)) != state) {
     SendMessageW(hwnd(), BM_SETCHECK, state, 0);
   }
+}
+
+bool CheckBoxWidget::captionFits() const {
+  // The box takes the height of a character, and the gap after it half a character more.
+  const int line = lineHeight(hwnd(), font());
+  const int mark = line + line / 2;
+  return captionWidth(hwnd(), font(), box_.caption()) <= appliedRect().width - mark;
 }
 
 void CheckBoxWidget::command(HWND /*child*/, UINT code) {

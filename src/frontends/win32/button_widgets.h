@@ -18,6 +18,7 @@ class ButtonWidget : public ControlWidget {
   COLORREF inheritedBackground(COLORREF /*parent*/) const override {
     return GetSysColor(COLOR_BTNFACE);
   }
+  bool captionFits() const override;
 
  private:
   forms::Button& button_;
@@ -33,6 +34,7 @@ class CheckBoxWidget : public ControlWidget {
  protected:
   HWND createNative(HWND parent) override;
   void syncContent(const WidgetStyle& style) override;
+  bool captionFits() const override;
 
  private:
   forms::CheckBox& box_;

@@ -2,7 +2,10 @@
 
 #include <commctrl.h>
 
+#include "forms/accessibility.h"
+#include "frontends/win32/accessible_object.h"
 #include "frontends/win32/control_tags.h"
+#include "frontends/win32/wide_text.h"
 
 namespace tavi::frontends::win32 {
 
@@ -63,9 +66,13 @@ void ControlWidget::sync(const WidgetStyle& style, bool force) {
     syncedRevision_ = control_.revision();
   }
   const forms::Rect rect = placement(style.scale.rect(control_.rect()));
-  if (rect != rect_) {
+  const bool moved = rect != rect_;
+  if (moved) {
     rect_ = rect;
     applyGeometry(rect);
+  }
+  if ((contentDue || moved) && style.toolTips != nullptr) {
+    style.toolTips->set(hwnd_, widen(forms::toolTip(control_, captionFits())));
   }
   if (control_.enabled() != enabled_) {
     enabled_ = control_.enabled();
@@ -124,6 +131,11 @@ LRESULT CALLBACK ControlWidget::watchProcedure(HWND window, UINT message, WPARAM
       break;
     case WM_CHAR:
       if (widget.swallowsCharacter(wParam)) return 0;
+      break;
+    case WM_GETOBJECT:
+      if (static_cast<LONG>(lParam) == OBJID_CLIENT && window == widget.hwnd_) {
+        if (const LRESULT object = accessibleObject(window, wParam)) return object;
+      }
       break;
     case WM_GETDLGCODE:
       return widget.dialogCode(DefSubclassProc(window, message, wParam, lParam),

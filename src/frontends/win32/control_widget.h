@@ -9,6 +9,7 @@
 #include "frontends/win32/gdi_cache.h"
 #include "frontends/win32/input_sink.h"
 #include "frontends/win32/scale.h"
+#include "frontends/win32/tool_tips.h"
 
 namespace tavi::frontends::win32 {
 
@@ -17,6 +18,8 @@ struct WidgetStyle {
   Scale scale;
   // The background that a control of inherited colour shows: its panel's or its window's.
   COLORREF parentBackground = 0;
+  // The tooltips of the window; none in a window that shows no tips.
+  ToolTips* toolTips = nullptr;
 };
 
 // The native window of one control. It shows the control's properties and hands the person's
@@ -69,6 +72,9 @@ class ControlWidget {
   virtual void applyGeometry(const forms::Rect& rect);
   virtual void applyFont(HFONT font);
   virtual void applyEnabled(bool enabled);
+  // Whether the caption fits the window as placed and in its font; the model turns a cut
+  // caption into a tooltip. Windows without a caption that could be cut always fit.
+  virtual bool captionFits() const { return true; }
   // The background of a control of inherited colour: the parent's, unless the native control
   // has its own (edit fields are white, buttons have the button face).
   virtual COLORREF inheritedBackground(COLORREF parentBackground) const { return parentBackground; }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "frontends/win32/native_text.h"
+#include "frontends/win32/text_measure.h"
 #include "frontends/win32/wide_text.h"
 
 namespace tavi::frontends::win32 {
@@ -58,6 +59,14 @@ void EditWidget::command(HWND /*child*/, UINT code) {
 
 LRESULT EditWidget::dialogCode(LRESULT nativeCode, const MSG* message) {
   return isKey(message, VK_RETURN) ? nativeCode | DLGC_WANTMESSAGE : nativeCode;
+}
+
+bool EditWidget::captionFits() const {
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  const auto margins = static_cast<DWORD>(SendMessageW(hwnd(), EM_GETMARGINS, 0, 0));
+  const int room = client.right - LOWORD(margins) - HIWORD(margins);
+  return textExtent(hwnd(), font(), widen(edit_.text())).cx <= room;
 }
 
 MemoWidget::MemoWidget(forms::Memo& memo, InputSink& input, GdiCache& gdi)

@@ -19,6 +19,7 @@ class EditWidget : public ControlWidget {
     return GetSysColor(COLOR_WINDOW);
   }
   LRESULT dialogCode(LRESULT nativeCode, const MSG* message) override;
+  bool captionFits() const override;
   // A one-line field would beep at Enter.
   bool swallowsCharacter(WPARAM character) const override {
     return character == L'\r' || character == L'\n';

@@ -23,6 +23,7 @@ FormWindow::FormWindow(forms::Form& form, FormWindowHost& host, GdiCache& gdi,
     : form_(form), host_(host), gdi_(gdi), platform_(platform), owner_(owner) {
   hwnd_ = createHostWindow(kFormWindowClass, *this, kStyle, kExStyle, owner);
   tagWindow(hwnd_, form_.name());
+  toolTips_ = std::make_unique<ToolTips>(hwnd_);
   dpi_ = dpiOfWindow(hwnd_);
   scale_ = Scale{dpi_, form_.pixelsPerInch()};
 }
@@ -79,7 +80,7 @@ void FormWindow::sync(bool force) {
     const forms::Control& control = w->control();
     ControlWidget* parent = control.parent() != nullptr ? widget(*control.parent()) : nullptr;
     const COLORREF beneath = parent != nullptr ? parent->background() : background_;
-    w->sync(WidgetStyle{scale_, beneath}, force);
+    w->sync(WidgetStyle{scale_, beneath, toolTips_.get()}, force);
   }
   syncVisibility();
   if (GetActiveWindow() == hwnd_) focusModelControl();

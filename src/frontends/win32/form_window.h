@@ -15,6 +15,7 @@
 #include "frontends/win32/input_sink.h"
 #include "frontends/win32/native_host.h"
 #include "frontends/win32/scale.h"
+#include "frontends/win32/tool_tips.h"
 #include "frontends/win32/window_icon.h"
 
 namespace tavi::platform {
@@ -47,6 +48,8 @@ class FormWindow : private NativeHost {
   HWND hwnd() const { return hwnd_; }
   const Scale& scale() const { return scale_; }
   ControlWidget* widget(const forms::Control& control) const;
+  // The tips of the controls whose captions the window cuts.
+  const ToolTips& toolTips() const { return *toolTips_; }
 
   // Brings the window and every changed control in line with the model; `force` redraws every
   // control (the desktop's colours changed).
@@ -75,6 +78,7 @@ class FormWindow : private NativeHost {
   std::vector<std::unique_ptr<ControlWidget>> widgets_;
   std::unordered_map<const forms::Control*, ControlWidget*> byControl_;
   HWND hwnd_ = nullptr;
+  std::unique_ptr<ToolTips> toolTips_;
 
   int dpi_;
   Scale scale_;

@@ -9,7 +9,7 @@ namespace tavi::frontends::win32 {
 Renderer::Renderer(forms::Application& app, const platform::Platform& platform)
     : app_(app), platform_(platform) {
   INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
-                                ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS};
+                                ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS | ICC_TAB_CLASSES};
   InitCommonControlsEx(&controls);
   registerWindowClasses();
 }

@@ -8,6 +8,7 @@
 
 #include "forms/application.h"
 #include "forms/input_gate.h"
+#include "frontends/win32/com_apartment.h"
 #include "frontends/win32/form_window.h"
 #include "frontends/win32/gdi_cache.h"
 
@@ -56,6 +57,7 @@ class Renderer final : private FormWindowHost {
   void syncWindows(bool force);
   void createWindow(std::size_t index);
 
+  ComApartment com_;
   forms::Application& app_;
   const platform::Platform& platform_;
   // Before the windows: fonts and brushes outlive every window that draws with them.

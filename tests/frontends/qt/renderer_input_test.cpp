@@ -116,6 +116,18 @@ TEST_F(RendererInputTest, TabMovesTheFocusThroughTheModelAndTheNativeFocusFollow
   EXPECT_TRUE(native<QScrollBar>(window.Limit).hasFocus());
 }
 
+TEST_F(RendererInputTest, EnterAndSpacePressTheFocusedButtonAndSpaceTicksTheFocusedBox) {
+  QTest::mouseClick(&native<QPushButton>(window.Save), Qt::LeftButton);
+  QTest::keyClick(&native<QPushButton>(window.Save), Qt::Key_Return);
+  QTest::keyClick(&native<QPushButton>(window.Save), Qt::Key_Enter);
+  QTest::keyClick(&native<QPushButton>(window.Save), Qt::Key_Space);
+  EXPECT_EQ(window.log, (Log{"SaveClick", "SaveClick", "SaveClick", "SaveClick"}));
+  QTest::keyClick(&native<QPushButton>(window.Save), Qt::Key_Tab);
+  QTest::keyClick(&native<QLineEdit>(window.Port), Qt::Key_Tab);
+  QTest::keyClick(&native<QCheckBox>(window.Option), Qt::Key_Space);
+  EXPECT_TRUE(window.Option.checked());
+}
+
 TEST_F(RendererInputTest, TheRadioGroupIsOneTabStopAndItsArrowsChooseItems) {
   QTest::mouseClick(&item(0), Qt::LeftButton);
   EXPECT_EQ(window.Method.itemIndex(), 0);
