@@ -5,6 +5,8 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 
+#include "forms/literal_caption.h"
+
 namespace tavi::frontends::qt {
 
 ButtonView::ButtonView(forms::Button& button, QWidget& parent, InputSink& input)
@@ -18,7 +20,7 @@ ButtonView::ButtonView(forms::Button& button, QWidget& parent, InputSink& input)
 }
 
 void ButtonView::syncContent(const ViewStyle& /*style*/) {
-  const QString caption = QString::fromStdString(button_.caption());
+  const QString caption = QString::fromStdString(forms::withLiteralAmpersands(button_.caption()));
   if (widget_->text() != caption) widget_->setText(caption);
 }
 
@@ -35,7 +37,7 @@ bool ButtonView::captionFits(const QFont& font, int width) const {
   const int room = widget_->style()
                        ->subElementRect(QStyle::SE_PushButtonContents, &option, widget_.get())
                        .width();
-  return QFontMetrics(font).horizontalAdvance(widget_->text()) <= room;
+  return QFontMetrics(font).horizontalAdvance(QString::fromStdString(button_.caption())) <= room;
 }
 
 }  // namespace tavi::frontends::qt

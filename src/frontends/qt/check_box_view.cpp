@@ -4,6 +4,8 @@
 #include <QSignalBlocker>
 #include <QStyle>
 
+#include "forms/literal_caption.h"
+
 namespace tavi::frontends::qt {
 
 CheckBoxView::CheckBoxView(forms::CheckBox& box, QWidget& parent, InputSink& input)
@@ -21,7 +23,7 @@ CheckBoxView::CheckBoxView(forms::CheckBox& box, QWidget& parent, InputSink& inp
 
 void CheckBoxView::syncContent(const ViewStyle& /*style*/) {
   const QSignalBlocker quiet(widget_.get());
-  const QString caption = QString::fromStdString(box_.caption());
+  const QString caption = QString::fromStdString(forms::withLiteralAmpersands(box_.caption()));
   if (widget_->text() != caption) widget_->setText(caption);
   if (widget_->isChecked() != box_.checked()) widget_->setChecked(box_.checked());
 }
@@ -30,7 +32,8 @@ bool CheckBoxView::captionFits(const QFont& font, int width) const {
   const QStyle& style = *widget_->style();
   const int mark = style.pixelMetric(QStyle::PM_IndicatorWidth, nullptr, widget_.get()) +
                    style.pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, widget_.get());
-  return QFontMetrics(font).horizontalAdvance(widget_->text()) <= width - mark;
+  return QFontMetrics(font).horizontalAdvance(QString::fromStdString(box_.caption())) <=
+         width - mark;
 }
 
 }  // namespace tavi::frontends::qt

@@ -5,19 +5,6 @@
 
 namespace tavi::frontends::qt {
 
-QString withoutAccelerators(const QString& caption) {
-  QString shown;
-  shown.reserve(caption.size());
-  for (qsizetype i = 0; i < caption.size(); ++i) {
-    if (caption[i] == QLatin1Char('&')) {
-      if (i + 1 < caption.size() && caption[i + 1] == QLatin1Char('&')) shown += caption[++i];
-      continue;
-    }
-    shown += caption[i];
-  }
-  return shown;
-}
-
 namespace {
 
 Qt::Alignment alignmentOf(forms::Alignment alignment) {
@@ -43,7 +30,7 @@ LabelView::LabelView(forms::Label& label, QWidget& parent, InputSink& input)
 }
 
 void LabelView::syncContent(const ViewStyle& /*style*/) {
-  const QString caption = withoutAccelerators(QString::fromStdString(label_.caption()));
+  const QString caption = QString::fromStdString(label_.caption());
   if (widget_->text() != caption) widget_->setText(caption);
   if (widget_->wordWrap() != label_.wordWrap()) widget_->setWordWrap(label_.wordWrap());
   const Qt::Alignment alignment = alignmentOf(label_.alignment());

@@ -24,8 +24,4 @@ class LabelView : public ControlView {
   std::unique_ptr<QLabel> widget_;
 };
 
-// The caption as shown: a single "&" marks a keyboard accelerator and is not drawn, "&&" is
-// one "&".
-QString withoutAccelerators(const QString& caption);
-
 }  // namespace tavi::frontends::qt

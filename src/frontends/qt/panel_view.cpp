@@ -21,7 +21,7 @@ void PanelWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.setPen(
       palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-  painter.drawText(contentsRect(), Qt::AlignCenter, withoutAccelerators(caption_));
+  painter.drawText(contentsRect(), Qt::AlignCenter, caption_);
 }
 
 PanelView::PanelView(forms::Panel& panel, QWidget& parent, InputSink& input)

@@ -1,5 +1,7 @@
 #include "frontends/qt/radio_group_view.h"
 
+#include "forms/literal_caption.h"
+
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QSignalBlocker>
@@ -33,14 +35,14 @@ void RadioGroupView::rebuildItems() {
 }
 
 void RadioGroupView::syncContent(const ViewStyle& style) {
-  const QString caption = QString::fromStdString(group_.caption());
+  const QString caption = QString::fromStdString(forms::withLiteralAmpersands(group_.caption()));
   if (box_->title() != caption) box_->setTitle(caption);
   if (items_.size() != group_.items().size()) rebuildItems();
   const int chosen = group_.itemIndex();
   for (std::size_t i = 0; i < items_.size(); ++i) {
     WholeAreaRadioButton& item = *items_[i];
     const QSignalBlocker quiet(&item);
-    const QString text = QString::fromStdString(group_.items()[i]);
+    const QString text = QString::fromStdString(forms::withLiteralAmpersands(group_.items()[i]));
     if (item.text() != text) item.setText(text);
     const bool checked = static_cast<int>(i) == chosen;
     if (item.isChecked() != checked) item.setChecked(checked);

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "forms/literal_caption.h"
+
 namespace tavi::frontends::win32 {
 
 std::wstring widen(std::string_view text) {
@@ -24,12 +26,7 @@ std::string narrow(std::wstring_view text) {
 }
 
 std::wstring buttonCaption(std::string_view text) {
-  std::wstring caption;
-  for (const wchar_t c : widen(text)) {
-    caption += c;
-    if (c == L'&') caption += L'&';
-  }
-  return caption;
+  return widen(forms::withLiteralAmpersands(text));
 }
 
 }  // namespace tavi::frontends::win32

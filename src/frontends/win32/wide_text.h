@@ -9,8 +9,7 @@ namespace tavi::frontends::win32 {
 std::wstring widen(std::string_view text);
 std::string narrow(std::wstring_view text);
 
-// A caption for a BUTTON window: "&" would underline the next letter, and product names such
-// as "R2 Day & Night" must read as written.
+// A caption for a BUTTON window, literal as every caption is.
 std::wstring buttonCaption(std::string_view text);
 
 }  // namespace tavi::frontends::win32

@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <utility>
 
 #include "frontends/qt/picture_view.h"
 #include "renderer_fixture.h"
@@ -81,6 +82,32 @@ TEST_F(RendererTest, WidgetsShowTheModelsCaptionsAndValues) {
   EXPECT_EQ(limit.value(), 90);
   EXPECT_EQ(native<QProgressBar>(window.Progress).value(), 40);
   EXPECT_EQ(native<QPlainTextEdit>(window.Notes).toPlainText(), "first\nsecond");
+}
+
+TEST_F(RendererTest, CaptionsWithAnAmpersandReadAsWritten) {
+  app.dispatch([&] {
+    window.Save.setCaption("Save & close");
+    window.Option.setCaption("R2 Day & Night");
+    window.Method.setCaption("Day & night");
+    window.Method.clearItems();
+    window.Method.addItem("Clean & Active --");
+    window.Caption.setCaption("Salt & pepper");
+  });
+  renderer.sync();
+  // Buttons take "&" as the mark of an accelerator: they get it doubled, which draws as one
+  // "&" and makes no shortcut.
+  auto& item = *native<QGroupBox>(window.Method).findChildren<QRadioButton*>().at(0);
+  const std::pair<QAbstractButton*, const char*> buttons[] = {
+      {&native<QPushButton>(window.Save), "Save && close"},
+      {&native<QCheckBox>(window.Option), "R2 Day && Night"},
+      {&item, "Clean && Active --"}};
+  for (const auto& [button, shown] : buttons) {
+    EXPECT_EQ(button->text(), shown);
+    EXPECT_TRUE(button->shortcut().isEmpty()) << shown;
+  }
+  EXPECT_EQ(native<QGroupBox>(window.Method).title(), "Day && night");
+  // A label without a buddy draws its text as it is.
+  EXPECT_EQ(native<QLabel>(window.Caption).text(), "Salt & pepper");
 }
 
 TEST_F(RendererTest, RadioItemsFillTheirColumnsBelowTheCaption) {
