@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 
+#include "platform/utf16.h"
 #include "platform/utf8.h"
 
 namespace tavi::editor {
@@ -12,52 +13,29 @@ constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16LittleEndianMark = "\xFF\xFE";
 constexpr std::string_view kUtf16BigEndianMark = "\xFE\xFF";
 
-bool isHighSurrogate(char32_t unit) {
-  return unit >= 0xD800 && unit <= 0xDBFF;
-}
-bool isLowSurrogate(char32_t unit) {
-  return unit >= 0xDC00 && unit <= 0xDFFF;
-}
-
 std::string utf16ToUtf8(std::string_view bytes, bool bigEndian) {
-  const auto unit = [&](std::size_t at) -> char32_t {
-    const auto first = static_cast<unsigned char>(bytes[at]);
-    const auto second = static_cast<unsigned char>(bytes[at + 1]);
-    return bigEndian ? (char32_t{first} << 8) | second : (char32_t{second} << 8) | first;
-  };
-  std::string out;
-  out.reserve(bytes.size());
-  std::size_t i = 0;
-  while (i + 1 < bytes.size()) {
-    const char32_t first = unit(i);
-    i += 2;
-    if (isHighSurrogate(first) && i + 1 < bytes.size() && isLowSurrogate(unit(i))) {
-      platform::utf8::append(out, 0x10000 + ((first - 0xD800) << 10) + (unit(i) - 0xDC00));
-      i += 2;
-    } else {
-      platform::utf8::append(out, first);  // a lone surrogate becomes U+FFFD
-    }
+  std::u16string units;
+  units.reserve(bytes.size() / 2);
+  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    const auto first = static_cast<unsigned char>(bytes[i]);
+    const auto second = static_cast<unsigned char>(bytes[i + 1]);
+    units.push_back(
+        static_cast<char16_t>(bigEndian ? (first << 8) | second : (second << 8) | first));
   }
-  if (i < bytes.size()) platform::utf8::append(out, platform::utf8::kReplacement);
+  std::string out = platform::utf16::toUtf8(units);
+  // An odd last byte is half a character.
+  if (bytes.size() % 2 != 0) platform::utf8::append(out, platform::utf8::kReplacement);
   return out;
 }
 
 std::string utf8ToUtf16(std::string_view text, bool bigEndian) {
   std::string out;
   out.reserve(text.size() * 2);
-  const auto put = [&](char32_t unit) {
-    const auto high = static_cast<char>((unit >> 8) & 0xFF);
+  for (const char16_t unit : platform::utf16::fromUtf8(text)) {
+    const auto high = static_cast<char>(unit >> 8);
     const auto low = static_cast<char>(unit & 0xFF);
     out += bigEndian ? high : low;
     out += bigEndian ? low : high;
-  };
-  for (const char32_t c : platform::utf8::decode(text)) {
-    if (c >= 0x10000) {
-      put(0xD800 + ((c - 0x10000) >> 10));
-      put(0xDC00 + ((c - 0x10000) & 0x3FF));
-    } else {
-      put(c);
-    }
   }
   return out;
 }

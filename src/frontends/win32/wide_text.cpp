@@ -1,28 +1,16 @@
 #include "frontends/win32/wide_text.h"
 
-#include <windows.h>
-
 #include "forms/literal_caption.h"
+#include "platform/windows/wide_text.h"
 
 namespace tavi::frontends::win32 {
 
 std::wstring widen(std::string_view text) {
-  if (text.empty()) return {};
-  const int size = static_cast<int>(text.size());
-  const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), length);
-  return wide;
+  return platform::windows::widen(text);
 }
 
 std::string narrow(std::wstring_view text) {
-  if (text.empty()) return {};
-  const int size = static_cast<int>(text.size());
-  const int length =
-      WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-  std::string narrowed(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), size, narrowed.data(), length, nullptr, nullptr);
-  return narrowed;
+  return platform::windows::narrow(text);
 }
 
 std::wstring buttonCaption(std::string_view text) {

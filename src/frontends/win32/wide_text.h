@@ -5,7 +5,8 @@
 
 namespace tavi::frontends::win32 {
 
-// The model's UTF-8 as the UTF-16 of the wide Windows functions, and back.
+// The model's UTF-8 as the UTF-16 of the wide Windows functions, and back, by the platform's
+// one rule for ill-formed text.
 std::wstring widen(std::string_view text);
 std::string narrow(std::wstring_view text);
 
