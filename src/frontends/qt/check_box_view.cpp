@@ -14,10 +14,10 @@ CheckBoxView::CheckBoxView(forms::CheckBox& box, QWidget& parent, InputSink& inp
   // A check box shows the window's colour behind it, not a button's.
   widget_->setBackgroundRole(QPalette::Window);
   watch(*widget_);
-  // `clicked` comes from a person only; a tick set by the sync does not raise it.
-  QObject::connect(widget_.get(), &QCheckBox::clicked, this, [this](bool checked) {
-    this->input().deliver(box_,
-                          [this, checked](forms::Application& app) { app.tick(box_, checked); });
+  // `clicked` comes from a person only; a tick set by the sync does not raise it. The model
+  // toggles its own state, as for a click on Windows.
+  QObject::connect(widget_.get(), &QCheckBox::clicked, this, [this] {
+    this->input().deliver(box_, [this](forms::Application& app) { app.click(box_); });
   });
 }
 
