@@ -51,9 +51,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   // Drive C: is a folder of its own: no path on it leads outside, whatever ".." it holds.
-  // A NUL ends a name on Windows; such a path names no file at all.
+  // A NUL ends a name on Windows, and "..." between separators loses a period to become the
+  // name ".."; such a path names no file at all.
   const fs::path native = platform.nativePath(normalised);
-  if (normalised.find('\0') != std::string::npos) {
+  if (normalised.find('\0') != std::string::npos || !parsed.valid) {
     FUZZ_CHECK(native.empty());
   } else if (parsed.base == tavi::platform::WindowsPath::Base::Drive && parsed.drive == 'C') {
     FUZZ_CHECK(inside(native, drive.native("C:")));
