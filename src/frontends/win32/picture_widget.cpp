@@ -21,9 +21,9 @@ std::uint32_t over(std::uint32_t pixel, COLORREF background) {
 PictureWidget::PictureWidget(forms::Picture& picture, InputSink& input, GdiCache& gdi)
     : ControlWidget(picture, input, gdi), picture_(picture) {}
 
-HWND PictureWidget::createNative(HWND parent) {
-  return CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_CLIPSIBLINGS | SS_OWNERDRAW | SS_NOTIFY,
-                         0, 0, 0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+HWND PictureWidget::createNative(const NativeStart& start) {
+  return createChild(L"STATIC", L"", WS_CHILD | WS_CLIPSIBLINGS | SS_OWNERDRAW | SS_NOTIFY, 0,
+                     start);
 }
 
 void PictureWidget::syncContent(const WidgetStyle& /*style*/) {
@@ -41,7 +41,7 @@ void PictureWidget::compose() {
   pixels_.resize(shown_.pixels.size());
   for (std::size_t i = 0; i < pixels_.size(); ++i)
     pixels_[i] = over(shown_.pixels[i], background());
-  InvalidateRect(hwnd(), nullptr, FALSE);
+  if (synced()) InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 bool PictureWidget::draw(const DRAWITEMSTRUCT& item) {

@@ -16,7 +16,7 @@ class PictureWidget : public ControlWidget {
   bool draw(const DRAWITEMSTRUCT& item) override;
 
  protected:
-  HWND createNative(HWND parent) override;
+  HWND createNative(const NativeStart& start) override;
   void syncContent(const WidgetStyle& style) override;
   void repaint() override;
 
