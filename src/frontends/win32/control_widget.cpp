@@ -142,10 +142,14 @@ LRESULT CALLBACK ControlWidget::watchProcedure(HWND window, UINT message, WPARAM
       if (control.canFocus() && !widget.input_.focusForPress(control)) return 0;
       break;
     case WM_SETFOCUS:
-      if (control.canFocus()) PostMessageW(window, focusArrivedMessage(), 0, 0);
+      widget.focusChanged();
+      if (control.takesKeyboardFocus()) PostMessageW(window, focusArrivedMessage(), 0, 0);
+      break;
+    case WM_KILLFOCUS:
+      widget.focusChanged();
       break;
     case WM_KEYDOWN:
-      if (control.canFocus()) {
+      if (control.takesKeyboardFocus()) {
         const auto key = static_cast<forms::Key>(wParam);
         widget.input_.deliver(
             control, [&control, key](forms::Application& app) { app.keyDown(control, key); });

@@ -99,6 +99,8 @@ class ControlWidget {
   // dialog navigation and the native control do with them.
   virtual LRESULT dialogCode(LRESULT nativeCode, const MSG* /*message*/) { return nativeCode; }
   virtual bool swallowsCharacter(WPARAM /*character*/) const { return false; }
+  // The native focus arrived or left; a control that draws its own focus shows it.
+  virtual void focusChanged() {}
 
   // Binds a native window to this control: lookups by name, notifications to this widget,
   // and for focusable controls the presses, focus changes and keys.
