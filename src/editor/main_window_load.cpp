@@ -63,6 +63,7 @@ void TForm8::applyWindowSwitches() {
 
 void TForm8::loadFlag(forms::CheckBox& box) {
   const store::OptionFlag& flag = store::optionFlag(box.name());
+  if (flag.load == store::FlagLoad::NotRead) return;
   const bool present = windows_.files.FlagExists(flag.path);
   box.setChecked(flag.sense == store::FlagSense::PresentTicks ? present : !present);
 }
@@ -76,7 +77,7 @@ void TForm8::loadOptionFlags() {
   const store::OptionFlag& method = store::optionFlag("Zpusob_mereni");
   Zpusob_mereni.setItemIndex(windows_.files.FlagExists(method.path) ? *method.radioItem : 0);
   for (forms::CheckBox* box : {&OpenLast,   &Automat,    &EmailTiming,  &VegeTXT,   &NewVesion,
-                               &NevT_Color, &BezDiakrit, &ScaleWindows, &DarkColor, &ProtokolSUMA,
+                               &NevT_Color, &BezDiakrit, &BezDiakrit2, &ScaleWindows, &DarkColor, &ProtokolSUMA,
                                &SlowPC,     &ProcZobr,   &PrgRavo,      &PrgElzapp, &Animal,
                                &MtdVsbl,    &YearFirs,   &CheckProgram, &PckPrep,   &ZobrVPrep}) {
     loadFlag(*box);
