@@ -13,6 +13,7 @@
 #include "apps/demo_drive.h"
 #include "apps/demo_medium.h"
 #include "apps/screenshot_desktop.h"
+#include "catalogue/product_groups.h"
 #include "editor/editor.h"
 #include "editor/global_settings_window.h"
 #include "editor/main_window.h"
@@ -137,30 +138,19 @@ void shootEditor(ScreenshotFrontEnd& frontEnd, const fs::path& work, Shooter& sh
   writeLanguage(drive, 1);
   const std::pair<std::string, std::function<tavi::forms::Form&(tavi::editor::Editor&)>> shots[] = {
       {"editor-Form9-language", openedBy("Image1", "Form9")},
-      {"editor-Form10-Praparaty", openedBy("Praparaty", "Form10")},
-      {"editor-Form11-Praparaty2", openedBy("Praparaty2", "Form11")},
-      {"editor-Form12-Koloidni", openedBy("Koloidni", "Form12")},
-      {"editor-Form13-QuantumMinerals", openedBy("QuantumMinerals", "Form13")},
-      {"editor-Form14-Praparaty3", openedBy("Praparaty3", "Form14")},
-      {"editor-Form15-FinClub", openedBy("FinClub", "Form15")},
-      {"editor-Form16-LR", openedBy("LR", "Form16")},
-      {"editor-Form19-BenedictusP", openedBy("BenedictusP", "Form19")},
-      {"editor-Form20-Zelene", openedBy("Zelene", "Form20")},
-      {"editor-Form22-Dedek", openedBy("Dedek", "Form22")},
-      {"editor-Form24-HealthDetox", openedBy("HealthDetox", "Form24")},
       {"editor-Form25-own-preparations", openedBy("MePreparat", "Form25")},
       {"editor-Form27-colours", globalSettingsIn(tavi::editor::GlobalSettingsMode::Colour)},
       {"editor-Form27-groups", globalSettingsIn(tavi::editor::GlobalSettingsMode::GroupHiding)},
       {"editor-Form27-branding", globalSettingsIn(tavi::editor::GlobalSettingsMode::Branding)},
-      {"editor-Form28-Mycomedika", openedBy("Mycomedika", "Form28")},
-      {"editor-Form29-Harmonelo", openedBy("Harmonelo", "Form29")},
-      {"editor-Form30-NuSkin", openedBy("NuSkin", "Form30")},
-      {"editor-Form31-NastrZdr", openedBy("NastrZdr", "Form31")},
-      {"editor-Form32-Starlife", openedBy("Starlife", "Form32")},
-      {"editor-Form33-Zinzino", openedBy("Zinzino", "Form33")},
   };
   for (const auto& [name, open] : shots)
     shootEditor(frontEnd, drive, shooter, name, open);
+  // The selection windows, each opened by its group's button.
+  for (const tavi::catalogue::ProductGroup& group : tavi::catalogue::allGroups()) {
+    const std::string window(group.window.substr(1));  // "Form30" of "TForm30"
+    shootEditor(frontEnd, drive, shooter, "editor-" + window + "-" + std::string(group.key),
+                openedBy(std::string(group.key), window));
+  }
 }
 
 }  // namespace

@@ -89,6 +89,11 @@ const ProductGroup* findGroup(std::string_view key) {
   return found == std::ranges::end(kGroups) ? nullptr : &*found;
 }
 
+const ProductGroup* groupOfWindow(std::string_view windowClass) {
+  const auto found = std::ranges::find(kGroups, windowClass, &ProductGroup::window);
+  return found == std::ranges::end(kGroups) ? nullptr : &*found;
+}
+
 const ProductGroup* groupOfProduct(ProductIndex index) {
   const auto found =
       std::ranges::find_if(kGroups, [index](const ProductGroup& g) { return holds(g, index); });

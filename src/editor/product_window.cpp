@@ -21,9 +21,10 @@ constexpr texts::MessageNumber kCloseText = 419;
 constexpr texts::MessageNumber kMarkAllText = 429;
 
 const catalogue::ProductGroup& groupOf(const ProductWindowDesign& design) {
-  const catalogue::ProductGroup* group = catalogue::findGroup(design.groupKey);
+  const catalogue::ProductGroup* group = catalogue::groupOfWindow(design.windowClass);
   if (group == nullptr) {
-    throw std::invalid_argument("no product group is called " + std::string(design.groupKey));
+    throw std::invalid_argument("no product group has the window " +
+                                std::string(design.windowClass));
   }
   return *group;
 }

@@ -13,7 +13,6 @@ namespace tavi::editor {
 struct ProductWindowDesign {
   std::string_view windowClass;    // "TForm30"
   std::string_view name;           // "Form30", the program-wide name of the instance
-  std::string_view groupKey;       // the product group it edits, "NuSkin"
   std::string_view designCaption;  // the title before the first fill
   // The title looked up at every fill, followed by titleSuffix; 0 when the design caption is the
   // title in every language.
