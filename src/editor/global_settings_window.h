@@ -12,8 +12,8 @@ namespace tavi::editor {
 
 // What the global settings window is opened for; each mode saves its own file.
 enum class GlobalSettingsMode {
-  GroupHiding,  // product lines and groups hidden suite-wide: C:\KivTanOr5\GlobalSetPrep.dll
-  Branding,     // window texts, logo and colours: C:\KivTanOr5\GlobalSetting.dll
+  GroupHiding,  // product lines and groups hidden suite-wide: store::kGroupHidingFile
+  Branding,     // window texts, logo and colours: one file of this window's own
   Colour,       // the colours only, into the same file with its texts empty
 };
 

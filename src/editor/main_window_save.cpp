@@ -25,8 +25,8 @@ std::uint8_t zoomByte(std::string_view text) {
   return static_cast<std::uint8_t>(value);
 }
 
-// Other programs keep the sensitivity on a scale three times finer while datAnimal.dat
-// exists, so a change of scale converts the stored value.
+// Other programs keep the sensitivity on a scale three times finer while the animal
+// scale is on, so a change of scale converts the stored value.
 int storedSensitivity(int position, bool animalBefore, bool animalAfter) {
   if (!animalBefore && animalAfter) return static_cast<int>(std::lround(position / 3.0));
   if (animalBefore && !animalAfter) return std::min(position * 3, 100);

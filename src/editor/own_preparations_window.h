@@ -12,7 +12,7 @@
 
 namespace tavi::editor {
 
-// The practitioner's own preparations, one name per line of C:\KivTanOr5\Preparat.txt, edited
+// The practitioner's own preparations, one name per line of their file (store::kOwnPreparationsFile), edited
 // as plain text. The list is refused while it holds an empty or a repeated name. The main window
 // opens it with show() followed by NastavClick().
 class TForm25 : public forms::Form {
