@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "editor/editor.h"
-#include "editor/main_window.h"
+#include "editor/main_window/main_window.h"
 #include "editor/own_preparations_list.h"
 #include "editor/own_preparations_window.h"
 #include "editor/text_encoding.h"

@@ -16,7 +16,7 @@
 #include "catalogue/product_groups.h"
 #include "editor/editor.h"
 #include "editor/global_settings_window.h"
-#include "editor/main_window.h"
+#include "editor/main_window/main_window.h"
 #include "forms/controls.h"
 #include "installer/installer.h"
 #include "platform/platform.h"

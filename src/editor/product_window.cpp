@@ -5,7 +5,7 @@
 
 #include "catalogue/product_flags.h"
 #include "catalogue/product_names.h"
-#include "editor/main_window.h"
+#include "editor/main_window/main_window.h"
 #include "editor/product_window_texts.h"
 #include "store/settings_catalogue.h"
 #include "texts/language.h"

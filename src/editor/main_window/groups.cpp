@@ -2,7 +2,7 @@
 #include <string>
 #include <string_view>
 
-#include "editor/main_window.h"
+#include "editor/main_window/main_window.h"
 #include "editor/own_preparations_window.h"
 #include "editor/product_window.h"
 

@@ -1,4 +1,4 @@
-#include "editor/main_window_flag_strip.h"
+#include "editor/main_window/flag_strip.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include <string>
 #include <string_view>
 
-#include "editor/main_window.h"
+#include "editor/main_window/main_window.h"
 #include "texts/language.h"
 #include "texts/text_table.h"
 

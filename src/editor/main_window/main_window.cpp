@@ -1,4 +1,4 @@
-#include "editor/main_window.h"
+#include "editor/main_window/main_window.h"
 
 #include <stdexcept>
 #include <string>

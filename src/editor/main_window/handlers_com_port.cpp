@@ -1,7 +1,7 @@
 #include <string>
 
-#include "editor/main_window.h"
-#include "editor/main_window_service.h"
+#include "editor/main_window/main_window.h"
+#include "editor/main_window/service_codes.h"
 #include "texts/text_table.h"
 
 namespace tavi::editor {

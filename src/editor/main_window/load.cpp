@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <string>
 
-#include "editor/main_window.h"
+#include "editor/main_window/main_window.h"
 #include "store/settings_catalogue.h"
 #include "texts/language.h"
 

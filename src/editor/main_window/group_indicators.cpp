@@ -1,7 +1,7 @@
 #include <algorithm>
 
 #include "catalogue/product_flags.h"
-#include "editor/main_window.h"
+#include "editor/main_window/main_window.h"
 
 namespace tavi::editor {
 

@@ -1,4 +1,4 @@
-#include "editor/main_window_save_paths.h"
+#include "editor/main_window/folder_paths.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 #include <string_view>
 
 #include "catalogue/product_lines.h"
-#include "editor/main_window.h"
+#include "editor/main_window/main_window.h"
 #include "store/settings_catalogue.h"
 
 namespace tavi::editor {

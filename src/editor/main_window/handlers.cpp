@@ -6,8 +6,8 @@
 
 #include "editor/global_settings_window.h"
 #include "editor/language_window.h"
-#include "editor/main_window.h"
-#include "editor/main_window_service.h"
+#include "editor/main_window/main_window.h"
+#include "editor/main_window/service_codes.h"
 #include "store/settings_catalogue.h"
 #include "texts/text_table.h"
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "editor/main_window.h"
+#include "editor/main_window/main_window.h"
 #include "store/settings_catalogue.h"
 
 namespace tavi::editor {

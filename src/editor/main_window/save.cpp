@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "editor/main_window.h"
+#include "editor/main_window/main_window.h"
 #include "store/settings_catalogue.h"
 #include "texts/characters.h"
 

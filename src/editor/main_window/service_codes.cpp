@@ -5,8 +5,8 @@
 #include <utility>
 
 #include "editor/global_settings_window.h"
-#include "editor/main_window.h"
-#include "editor/main_window_service.h"
+#include "editor/main_window/main_window.h"
+#include "editor/main_window/service_codes.h"
 #include "store/settings_catalogue.h"
 #include "texts/text_table.h"
 
