@@ -12,9 +12,9 @@
 
 namespace tavi::editor {
 
-// The practitioner's own preparations, one name per line of their file (store::kOwnPreparationsFile), edited
-// as plain text. The list is refused while it holds an empty or a repeated name. The main window
-// opens it with show() followed by NastavClick().
+// The practitioner's own preparations, one name per line of their file
+// (store::kOwnPreparationsFile), edited as plain text. The list is refused while it holds an empty
+// or a repeated name. The main window opens it with show() followed by NastavClick().
 class TForm25 : public forms::Form {
  public:
   TForm25(forms::Application& app, WindowSet& windows);

@@ -14,8 +14,8 @@
 namespace tavi::editor {
 namespace {
 
-// Each tiny button owns one flag file, read by the suite's other programs; the extended ranges' switch also
-// widens the sensitivity and "Plus + %" ranges of this window at its next start.
+// Each tiny button owns one flag file, read by the suite's other programs; the extended ranges'
+// switch also widens the sensitivity and "Plus + %" ranges of this window at its next start.
 constexpr std::string_view kProcZatTlFlag = R"(C:\KivTanOr5\datZatPr.dat)";
 constexpr std::string_view kStavPredTlFlag = R"(C:\KivTanOr5\PredViz.dat)";
 constexpr std::string_view kTher6Flag = R"(C:\KivTanOr5\Ther6.dat)";

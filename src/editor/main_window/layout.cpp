@@ -1,8 +1,8 @@
 #include <initializer_list>
 #include <string>
 
-#include "editor/main_window/main_window.h"
 #include "editor/main_window/flag_strip.h"
+#include "editor/main_window/main_window.h"
 #include "texts/language.h"
 
 namespace tavi::editor {

@@ -76,10 +76,11 @@ void TForm8::loadOptionFlags() {
   loadFlag(AddFile);
   const store::OptionFlag& method = store::optionFlag("Zpusob_mereni");
   Zpusob_mereni.setItemIndex(windows_.files.FlagExists(method.path) ? *method.radioItem : 0);
-  for (forms::CheckBox* box : {&OpenLast,   &Automat,    &EmailTiming,  &VegeTXT,   &NewVesion,
-                               &NevT_Color, &BezDiakrit, &BezDiakrit2, &ScaleWindows, &DarkColor, &ProtokolSUMA,
-                               &SlowPC,     &ProcZobr,   &PrgRavo,      &PrgElzapp, &Animal,
-                               &MtdVsbl,    &YearFirs,   &CheckProgram, &PckPrep,   &ZobrVPrep}) {
+  for (forms::CheckBox* box :
+       {&OpenLast,     &Automat,     &EmailTiming,  &VegeTXT,   &NewVesion,    &NevT_Color,
+        &BezDiakrit,   &BezDiakrit2, &ScaleWindows, &DarkColor, &ProtokolSUMA, &SlowPC,
+        &ProcZobr,     &PrgRavo,     &PrgElzapp,    &Animal,    &MtdVsbl,      &YearFirs,
+        &CheckProgram, &PckPrep,     &ZobrVPrep}) {
     loadFlag(*box);
   }
 }

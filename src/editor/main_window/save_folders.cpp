@@ -1,7 +1,7 @@
 #include <string>
 
-#include "editor/main_window/main_window.h"
 #include "editor/main_window/folder_paths.h"
+#include "editor/main_window/main_window.h"
 #include "editor/unstorable_text.h"
 #include "store/settings_catalogue.h"
 
