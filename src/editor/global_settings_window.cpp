@@ -93,7 +93,7 @@ std::string czechProductLine(std::string_view box) {
 }  // namespace
 
 TForm27::TForm27(forms::Application& app, WindowSet& windows)
-    : Form(app, "Form27", "Global Settings", 488, 487),
+    : EditorWindow(app, windows, globalSettingsTextTable(), "Form27", "Global Settings", 488, 487),
       NameWindowL(*this, "NameWindowL", textLabel(0), czechText(kWindowBarText)),
       NameWindow(*this, "NameWindow", textField(0), ""),
       NadpisWindowL(*this, "NadpisWindowL", textLabel(1), czechText(kTextAboveFrequencies)),
@@ -152,8 +152,7 @@ TForm27::TForm27(forms::Application& app, WindowSet& windows)
       VychoziNastav(*this, "VychoziNastav", button(1), czechText(kDefaultSettings)),
       Konec(*this, "Konec", button(2), czechText(kClose)),
       Start(*this, "Start", {8, 448, 75, 25}, "Start"),
-      windows_(windows),
-      table_(globalSettingsTextTable()) {
+{
   setColor(forms::Color::silver());
   for (forms::RadioGroup* row :
        {&WindowsColor, &FrekvencyColor1, &FrekvencyColor2, &TlacitkaColor}) {
@@ -180,10 +179,6 @@ TForm27::TForm27(forms::Application& app, WindowSet& windows)
   Start.onClick = [this] { StartClick(); };
   centre();
   windows.Form27 = this;
-}
-
-std::string TForm27::FATisk(int volba) const {
-  return std::string(table_.editorText(volba, windows_.Languagem));
 }
 
 void TForm27::open(GlobalSettingsMode mode) {

@@ -2,10 +2,10 @@
 
 #include <string>
 
+#include "editor/editor_window.h"
 #include "editor/window_set.h"
 #include "forms/application.h"
 #include "forms/controls.h"
-#include "forms/form.h"
 #include "texts/text_table.h"
 
 namespace tavi::editor {
@@ -19,11 +19,9 @@ enum class GlobalSettingsMode {
 
 // Settings for every program of the suite rather than one user's work. Saving or restoring the
 // defaults ends the editor: the suite, this editor included, reads them at its next start.
-class TForm27 : public forms::Form {
+class TForm27 : public EditorWindow {
  public:
   TForm27(forms::Application& app, WindowSet& windows);
-
-  std::string FATisk(int volba) const;
 
   // Shows the window (where it stands if already shown), arranges it for the mode and runs the
   // preparation step.
@@ -95,8 +93,6 @@ class TForm27 : public forms::Form {
   forms::Button Start;
 
  private:
-  WindowSet& windows_;
-  texts::TextTable table_;
 };
 
 }  // namespace tavi::editor

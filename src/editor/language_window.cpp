@@ -55,11 +55,11 @@ std::vector<std::string> languageItems() {
 }  // namespace
 
 TForm9::TForm9(forms::Application& app, WindowSet& windows)
-    : Form(app, "Form9", "", 296, 420),
+    // The window has no texts of its own: its items are the languages' own names.
+    : EditorWindow(app, windows, texts::TextTable({}), "Form9", "", 296, 420),
       Language(*this, "Language", {16, 12, 264, 340}, "", languageItems()),
       OK(*this, "OK", {16, 368, 120, 36}, "OK"),
-      X(*this, "X", {160, 368, 120, 36}, "X"),
-      windows_(windows) {
+      X(*this, "X", {160, 368, 120, 36}, "X") {
   windows_.Form9 = this;
   Language.setSpokenName(std::string(texts::kLanguageChoiceName));
   OK.onClick = [this] { OKClick(); };

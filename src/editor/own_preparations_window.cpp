@@ -23,14 +23,13 @@ constexpr texts::MessageNumber kRepeatedItemText = 2252;
 }  // namespace
 
 TForm25::TForm25(forms::Application& app, WindowSet& windows)
-    : Form(app, "Form25", "Form25", 392, 540),
+    : EditorWindow(app, windows, ownPreparationsTextTable(), "Form25", "Form25", 392, 540),
       MemoNONE(*this, "MemoNONE", {0, 0, 392, 540}),
       // The buttons stand over the lower right corner of the list.
       Uloz(*this, "Uloz", {205, 490, 87, 42}, "Uložit"),
       Konec(*this, "Konec", {298, 490, 86, 42}, "Konec"),
       Nastav(*this, "Nastav", {8, 8, 75, 25}, "Nastav"),
-      windows_(windows),
-      table_(ownPreparationsTextTable()) {
+{
   MemoNONE.setLines({"SeznamprehledNONE"});
   Nastav.setVisible(false);
   Uloz.onClick = [this] { UlozClick(); };
@@ -38,10 +37,6 @@ TForm25::TForm25(forms::Application& app, WindowSet& windows)
   Nastav.onClick = [this] { NastavClick(); };
   centre();
   windows.Form25 = this;
-}
-
-std::string TForm25::FATisk(int volba) const {
-  return std::string(table_.editorText(volba, windows_.Languagem));
 }
 
 void TForm25::NastavClick() {

@@ -2,12 +2,12 @@
 
 #include <string>
 
+#include "editor/editor_window.h"
 #include "editor/fill_state.h"
 #include "editor/text_encoding.h"
 #include "editor/window_set.h"
 #include "forms/application.h"
 #include "forms/controls.h"
-#include "forms/form.h"
 #include "texts/text_table.h"
 
 namespace tavi::editor {
@@ -15,11 +15,9 @@ namespace tavi::editor {
 // The practitioner's own preparations, one name per line of their file
 // (store::kOwnPreparationsFile), edited as plain text. The list is refused while it holds an empty
 // or a repeated name. The main window opens it with show() followed by NastavClick().
-class TForm25 : public forms::Form {
+class TForm25 : public EditorWindow {
  public:
   TForm25(forms::Application& app, WindowSet& windows);
-
-  std::string FATisk(int volba) const;
 
   // Fill: language, texts and the list as the file holds it now.
   void NastavClick();
@@ -36,8 +34,6 @@ class TForm25 : public forms::Form {
  private:
   void fill();
 
-  WindowSet& windows_;
-  texts::TextTable table_;
   // The list goes back in the encoding it came in.
   TextEncoding listEncoding_ = TextEncoding::Ansi;
   FillState filled_;

@@ -33,13 +33,13 @@ const catalogue::ProductGroup& groupOf(const ProductWindowDesign& design) {
 
 TProductWindow::TProductWindow(forms::Application& app, WindowSet& windows,
                                const ProductWindowDesign& design)
-    : Form(app, std::string(design.name), std::string(design.designCaption), design.clientWidth,
-           design.clientHeight),
-      windows_(windows),
+    : EditorWindow(
+          app, windows,
+          design.greenFoodText ? productWindowTextTableWithGreenFood() : productWindowTextTable(),
+          std::string(design.name), std::string(design.designCaption), design.clientWidth,
+          design.clientHeight),
       design_(design),
       group_(groupOf(design)),
-      table_(design.greenFoodText ? productWindowTextTableWithGreenFood()
-                                  : productWindowTextTable()),
       layout_(layOutProductWindow(design)),
       boxes_([&] {
         std::vector<std::unique_ptr<forms::CheckBox>> boxes;
@@ -79,10 +79,6 @@ forms::CheckBox& TProductWindow::product(catalogue::ProductIndex index) const {
     if (box->name() == name) return *box;
   }
   throw std::out_of_range("the window " + this->name() + " has no box " + name);
-}
-
-std::string TProductWindow::FATisk(int volba) const {
-  return std::string(table_.editorText(volba, windows_.Languagem));
 }
 
 void TProductWindow::NastavClick() {

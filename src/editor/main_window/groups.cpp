@@ -1,7 +1,9 @@
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
+#include "catalogue/product_flags.h"
 #include "editor/main_window/main_window.h"
 #include "editor/own_preparations_window.h"
 #include "editor/product_window.h"
@@ -181,6 +183,18 @@ void TForm8::NastrZdrAllClick() {
 }
 void TForm8::ZinzinoAllClick() {
   selectWholeGroup("Zinzino");
+}
+
+void TForm8::VyplnCtvereckyClick() {
+  // Only existence is tested, so a missing PrepSwich folder simply leaves every box unticked.
+  auto selected = [this](catalogue::ProductIndex index) {
+    return catalogue::isProductSelected(windows_.files, index);
+  };
+  for (const catalogue::ProductGroup& group : catalogue::allGroups()) {
+    GroupRow row = groupRow(group.key);
+    row.allSelected.setChecked(std::all_of(group.products.begin(), group.products.end(), selected));
+    row.anySelected.setChecked(std::any_of(group.products.begin(), group.products.end(), selected));
+  }
 }
 
 }  // namespace tavi::editor

@@ -4,6 +4,7 @@
 #include "editor/main_window/flag_strip.h"
 #include "editor/main_window/main_window.h"
 #include "texts/language.h"
+#include "texts/main_window_table.h"
 
 namespace tavi::editor {
 namespace {
@@ -51,7 +52,7 @@ std::string designCaption() {
 }  // namespace
 
 TForm8::TForm8(forms::Application& app, WindowSet& windows)
-    : Form(app, "Form8", designCaption(), 732, 655),
+    : EditorWindow(app, windows, texts::mainWindowTextTable(), "Form8", designCaption(), 732, 655),
       Edit2(*this, "Edit2", {11, 8, 140, 21}, "Cesta k adresáři:"),
       Label3(*this, "Label3", {159, 11, 60, 13}, "Příklad:"),
       Edit3(*this, "Edit3", {300, 8, 160, 21}, R"(C:\TaviTherapy\)"),
@@ -227,8 +228,7 @@ TForm8::TForm8(forms::Application& app, WindowSet& windows)
       ZoomWin(*this, "ZoomWin", {470, 590, 40, 21}, ""),
       MtdVsbl(*this, "MtdVsbl", {520, 592, 17, 17}, ""),
       vyplnset(*this, "vyplnset", {320, 615, 80, 25}, "vyplnset"),
-      VyplnCtverecky(*this, "VyplnCtverecky", {410, 615, 100, 25}, "VyplnCtverecky"),
-      windows_(windows) {
+      VyplnCtverecky(*this, "VyplnCtverecky", {410, 615, 100, 25}, "VyplnCtverecky") {
   windows_.Form8 = this;
   setColor(forms::Color::fromStored(16749459));
   setFont(forms::Font{});

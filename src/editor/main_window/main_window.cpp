@@ -3,18 +3,12 @@
 #include <stdexcept>
 #include <string>
 
-#include "texts/main_window_table.h"
-
 namespace tavi::editor {
 
 void TForm8::created() {
   // The load is the hidden button's click; a failure is reported by the creation's error
   // boundary and leaves the rest of the window as designed.
   vyplnsetClick();
-}
-
-std::string TForm8::FATisk(int volba) const {
-  return std::string(texts::mainWindowTextTable().editorText(volba, windows_.Languagem));
 }
 
 TForm8::GroupRow TForm8::groupRow(std::string_view key) {

@@ -4,11 +4,11 @@
 #include <string_view>
 
 #include "catalogue/product_groups.h"
+#include "editor/editor_window.h"
 #include "editor/fill_state.h"
 #include "editor/window_set.h"
 #include "forms/application.h"
 #include "forms/controls.h"
-#include "forms/form.h"
 
 namespace tavi::editor {
 
@@ -19,14 +19,11 @@ inline constexpr std::string_view kUpgradePage = "https://www.tavitherapy.com/up
 
 // The main settings window of "Tavi Setting". The controls stand as the window is designed, in
 // Czech; filling them from the settings folder is the window's load.
-class TForm8 : public forms::Form {
+class TForm8 : public EditorWindow {
  public:
   TForm8(forms::Application& app, WindowSet& windows);
 
   void created() override;
-
-  // The main window's text in the current language.
-  std::string FATisk(int volba) const;
 
   // The four controls that stand for one product group.
   struct GroupRow {
@@ -82,7 +79,7 @@ class TForm8 : public forms::Form {
   // it after they saved.
   void VyplnCtvereckyClick();
 
-  // ---- Load and save (main_window_load.cpp, main_window_save.cpp) ----
+  // ---- Load and save (load.cpp, save.cpp) ----
   // Fills the window from the settings folder: switches, hidden groups, captions in the
   // current language, every setting, then the group indicators. Runs once, at creation.
   void vyplnsetClick();
@@ -90,7 +87,7 @@ class TForm8 : public forms::Form {
   // program.
   void UlozClick();
 
-  // ---- Option handlers and service codes (main_window_options.cpp, main_window_service.cpp) ----
+  // ---- Option handlers and service codes (handlers.cpp, service_codes.cpp) ----
   // The value labels follow their bars, whether the user or the load moved them.
   void nastav_citlivostChange();
   void nastav_limitChange();
@@ -324,7 +321,6 @@ class TForm8 : public forms::Form {
   void restoreComField();
   void toggleFlag(std::string_view path);
 
-  WindowSet& windows_;
   FillState loaded_;
 };
 
