@@ -13,9 +13,9 @@
 #include "editor/main_window/main_window.h"
 #include "editor/own_preparations_list.h"
 #include "editor/own_preparations_window.h"
-#include "editor/text_encoding.h"
 #include "forms/scripted_desktop.h"
 #include "platform/utf8.h"
+#include "store/text_encoding.h"
 #include "support/fuzz_check.h"
 #include "support/fuzz_drive.h"
 
@@ -65,8 +65,8 @@ editor::PreparationListCheck checkedOneByOne(const std::vector<std::string_view>
 
 // A file that holds its encoding exactly: every byte of a code page, or well-formed Unicode
 // after a mark. Only such a file can come back byte for byte.
-bool exactlyEncoded(std::string_view bytes, editor::TextEncoding encoding) {
-  using editor::TextEncoding;
+bool exactlyEncoded(std::string_view bytes, store::TextEncoding encoding) {
+  using store::TextEncoding;
   switch (encoding) {
     case TextEncoding::Ansi:
       return true;
@@ -155,7 +155,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const editor::DecodedText reread = editor::decodeText(written, drive.platform(codePage));
     FUZZ_CHECK(reread.encoding == decoded.encoding);
-    if (decoded.encoding != editor::TextEncoding::Ansi) FUZZ_CHECK(reread.text == text);
+    if (decoded.encoding != store::TextEncoding::Ansi) FUZZ_CHECK(reread.text == text);
   } else {
     FUZZ_CHECK(ed.Form25.visible());
     FUZZ_CHECK(s.desktop.messages().size() == 1);

@@ -5,8 +5,7 @@
 namespace tavi::editor {
 
 EditorWindow::EditorWindow(forms::Application& app, WindowSet& windows, texts::TextTable table,
-                           std::string name, std::string caption, int clientWidth,
-                           int clientHeight)
+                           std::string name, std::string caption, int clientWidth, int clientHeight)
     : Form(app, std::move(name), std::move(caption), clientWidth, clientHeight),
       windows_(windows),
       table_(table) {}

@@ -4,10 +4,10 @@
 
 #include "editor/editor_window.h"
 #include "editor/fill_state.h"
-#include "editor/text_encoding.h"
 #include "editor/window_set.h"
 #include "forms/application.h"
 #include "forms/controls.h"
+#include "store/text_encoding.h"
 #include "texts/text_table.h"
 
 namespace tavi::editor {
@@ -35,7 +35,7 @@ class TForm25 : public EditorWindow {
   void fill();
 
   // The list goes back in the encoding it came in.
-  TextEncoding listEncoding_ = TextEncoding::Ansi;
+  store::TextEncoding listEncoding_ = store::TextEncoding::Ansi;
   FillState filled_;
 };
 

@@ -6,9 +6,9 @@
 #include "catalogue/product_flags.h"
 #include "catalogue/product_names.h"
 #include "editor/main_window/main_window.h"
-#include "editor/product_window_texts.h"
 #include "store/settings_catalogue.h"
 #include "texts/language.h"
+#include "texts/product_window_table.h"
 
 namespace tavi::editor {
 namespace {
@@ -33,11 +33,11 @@ const catalogue::ProductGroup& groupOf(const ProductWindowDesign& design) {
 
 TProductWindow::TProductWindow(forms::Application& app, WindowSet& windows,
                                const ProductWindowDesign& design)
-    : EditorWindow(
-          app, windows,
-          design.greenFoodText ? productWindowTextTableWithGreenFood() : productWindowTextTable(),
-          std::string(design.name), std::string(design.designCaption), design.clientWidth,
-          design.clientHeight),
+    : EditorWindow(app, windows,
+                   design.greenFoodText ? texts::productWindowTextTableWithGreenFood()
+                                        : texts::productWindowTextTable(),
+                   std::string(design.name), std::string(design.designCaption), design.clientWidth,
+                   design.clientHeight),
       design_(design),
       group_(groupOf(design)),
       layout_(layOutProductWindow(design)),

@@ -1,16 +1,16 @@
-#include "editor/global_settings_texts.h"
+#include "texts/global_settings_table.h"
 
-namespace tavi::editor {
+namespace tavi::texts {
 namespace {
 
 // clang-format off
-constexpr texts::TextRow kRows[] = {
+constexpr TextRow kRows[] = {
     {28, {"Koloidní stříbro", "Colloidal silver", "Kolloidales Silber", "Kolloidalt silver", "Коллоидное серебро"}},
     {47, {"Přípravky", "Preparations", "Präparationen", "Utvärdering", "Препараты"}},
     {48, {"Uložit", "Save", "Speichern", "Spara", "Сохранить"}},
     {419, {"Konec", "Close", "Ende", "Stäng", "Конец"}},
-    texts::sameInEveryLanguage(420, "Velmira"),
-    texts::czechAndEnglish(901, "Zelené potraviny", "Green food"),
+    sameInEveryLanguage(420, "Velmira"),
+    czechAndEnglish(901, "Zelené potraviny", "Green food"),
     {2250, {"Přípravky vlastní", "Preparations own", "Eigene Präparationen", "Förberedelser egna", "Препараты собственные"}},
     {2701, {"Text na horní liště:", "Window bar text:", "Fensterbalkentext:", "Fönstrets text:", "Текст строки окна:"}},
     {2702, {"Text nad frekvencemi:", "Text above frequencies:", "Text über Frequenzen:", "Text över frekvenser:", "Текст над частотами:"}},
@@ -25,8 +25,8 @@ constexpr texts::TextRow kRows[] = {
 
 }  // namespace
 
-texts::TextTable globalSettingsTextTable() {
-  return texts::TextTable(kRows);
+TextTable globalSettingsTextTable() {
+  return TextTable(kRows);
 }
 
-}  // namespace tavi::editor
+}  // namespace tavi::texts

@@ -5,7 +5,7 @@
 
 #include "platform/platform.h"
 
-namespace tavi::editor {
+namespace tavi::store {
 
 // How a whole-text file is stored: in the ANSI code page, or in the Unicode encoding that its
 // byte-order mark names. A file that came with a mark goes back with the same mark.
@@ -24,4 +24,4 @@ DecodedText decodeText(std::string_view bytes, const platform::Platform& platfor
 std::string encodeText(std::string_view text, TextEncoding encoding,
                        const platform::Platform& platform);
 
-}  // namespace tavi::editor
+}  // namespace tavi::store

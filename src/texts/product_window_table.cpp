@@ -1,9 +1,9 @@
-#include "editor/product_window_texts.h"
+#include "texts/product_window_table.h"
 
-namespace tavi::editor {
+namespace tavi::texts {
 namespace {
 
-using texts::TextRow;
+using TextRow;
 
 // German and Swedish 47 are worded here as these windows have always shown them.
 // clang-format off
@@ -12,7 +12,7 @@ constexpr TextRow kPreparations{47, {"Přípravky", "Preparations", "Preparation
 constexpr TextRow kSave{418, {"Uložit", "Save", "Speichern", "Spara", "Сохранить"}};
 constexpr TextRow kClose{419, {"Konec", "Close", "Ende", "Stäng", "Конец"}};
 constexpr TextRow kMarkAllAndSave{429, {"Označit vše a uložit", "Mark all and save", "Alles markieren und speichern", "Markera alla och spara", "Отметить все и сохранить"}};
-constexpr TextRow kGreenFood = texts::czechAndEnglish(901, "Zelené potraviny", "Green food");
+constexpr TextRow kGreenFood = czechAndEnglish(901, "Zelené potraviny", "Green food");
 // clang-format on
 
 constexpr TextRow kRows[] = {kColloidalSilver, kPreparations, kSave, kClose, kMarkAllAndSave};
@@ -21,12 +21,12 @@ constexpr TextRow kRowsWithGreenFood[] = {kColloidalSilver, kPreparations,   kSa
 
 }  // namespace
 
-texts::TextTable productWindowTextTable() {
-  return texts::TextTable(kRows);
+TextTable productWindowTextTable() {
+  return TextTable(kRows);
 }
 
-texts::TextTable productWindowTextTableWithGreenFood() {
-  return texts::TextTable(kRowsWithGreenFood);
+TextTable productWindowTextTableWithGreenFood() {
+  return TextTable(kRowsWithGreenFood);
 }
 
-}  // namespace tavi::editor
+}  // namespace tavi::texts

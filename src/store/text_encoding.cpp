@@ -1,4 +1,4 @@
-#include "editor/text_encoding.h"
+#include "store/text_encoding.h"
 
 #include <cstddef>
 #include <string>
@@ -6,7 +6,7 @@
 #include "platform/utf16.h"
 #include "platform/utf8.h"
 
-namespace tavi::editor {
+namespace tavi::store {
 namespace {
 
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
@@ -76,4 +76,4 @@ std::string encodeText(std::string_view text, TextEncoding encoding,
   return platform.toAnsi(text);
 }
 
-}  // namespace tavi::editor
+}  // namespace tavi::store

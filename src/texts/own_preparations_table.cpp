@@ -1,11 +1,11 @@
-#include "editor/own_preparations_texts.h"
+#include "texts/own_preparations_table.h"
 
-namespace tavi::editor {
+namespace tavi::texts {
 namespace {
 
 // 28, 47 and 429 are not shown here; the window shares them with the selection windows.
 // clang-format off
-constexpr texts::TextRow kRows[] = {
+constexpr TextRow kRows[] = {
     {28, {"Koloidní stříbro", "Colloidal silver", "Kolloidales Silber", "Kolloidalt silver", "Коллоидное серебро"}},
     {47, {"Přípravky", "Preparations", "Preparations", "Preparation", "Препараты"}},
     {418, {"Uložit", "Save", "Speichern", "Spara", "Сохранить"}},
@@ -19,8 +19,8 @@ constexpr texts::TextRow kRows[] = {
 
 }  // namespace
 
-texts::TextTable ownPreparationsTextTable() {
-  return texts::TextTable(kRows);
+TextTable ownPreparationsTextTable() {
+  return TextTable(kRows);
 }
 
-}  // namespace tavi::editor
+}  // namespace tavi::texts

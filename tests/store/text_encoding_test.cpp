@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "editor/text_encoding.h"
+#include "store/text_encoding.h"
 #include "support/test_drive.h"
 
-namespace tavi::editor {
+namespace tavi::store {
 namespace {
 
 // Whatever a damaged file holds, decoding keeps every readable character and marks the rest.
@@ -56,4 +56,4 @@ TEST(TextEncoding, IllFormedTextBecomesReplacementCharactersAndNothingIsLost) {
 }
 
 }  // namespace
-}  // namespace tavi::editor
+}  // namespace tavi::store

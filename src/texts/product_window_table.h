@@ -2,11 +2,11 @@
 
 #include "texts/text_table.h"
 
-namespace tavi::editor {
+namespace tavi::texts {
 
 // The selection windows' own table: their buttons and the titles looked up by number.
-texts::TextTable productWindowTextTable();
+TextTable productWindowTextTable();
 // The same with "Green food" (901), which only the windows of TForm19 and TForm20 carry.
-texts::TextTable productWindowTextTableWithGreenFood();
+TextTable productWindowTextTableWithGreenFood();
 
-}  // namespace tavi::editor
+}  // namespace tavi::texts

@@ -1,12 +1,12 @@
-#include "installer/installer_texts.h"
+#include "texts/installer_table.h"
 
-namespace tavi::installer {
+namespace tavi::texts {
 namespace {
 
 // Blanks inside the texts are part of them: the runs before "2)" set the two screen settings
 // apart. 433 is kept with the others although the installer never shows it.
 // clang-format off
-constexpr texts::TextRow kRows[] = {
+constexpr TextRow kRows[] = {
     {kInstallationCompleted,
      {"Instalace dokončena", "Instaltion completed.", "Installation ist fertig.",
       "Installation är klar.", "Установка завершено."}},
@@ -30,8 +30,8 @@ constexpr texts::TextRow kRows[] = {
 
 }  // namespace
 
-texts::TextTable installerTextTable() {
-  return texts::TextTable(kRows);
+TextTable installerTextTable() {
+  return TextTable(kRows);
 }
 
-}  // namespace tavi::installer
+}  // namespace tavi::texts
