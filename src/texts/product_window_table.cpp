@@ -3,8 +3,6 @@
 namespace tavi::texts {
 namespace {
 
-using TextRow;
-
 // German and Swedish 47 are worded here as these windows have always shown them.
 // clang-format off
 constexpr TextRow kColloidalSilver{28, {"Koloidní stříbro", "Colloidal silver", "Kolloidales Silber", "Kolloidalt silver", "Коллоидное серебро"}};
