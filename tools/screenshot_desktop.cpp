@@ -1,10 +1,10 @@
-#include "apps/screenshot_desktop.h"
+#include "tools/screenshot_desktop.h"
 
 #include <iostream>
 
-#include "apps/screenshot_front_end.h"
+#include "tools/screenshot_front_end.h"
 
-namespace tavi::apps {
+namespace tavi::tools {
 
 void ScreenshotDesktop::processMessages() {
   if (drawn_ != nullptr) drawn_->processMessages();
@@ -16,4 +16,4 @@ void ScreenshotDesktop::note(std::string_view kind, std::string_view text) {
   std::cout << "  (" << kind << ": " << text << ")\n";
 }
 
-}  // namespace tavi::apps
+}  // namespace tavi::tools

@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "apps/screenshot_front_end.h"
 #include "forms/form.h"
 #include "frontends/win32/renderer.h"
+#include "tools/screenshot_front_end.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ void askForPicture(const RECT& area, const fs::path& file) {
   }
 }
 
-class Win32DrawnApplication final : public tavi::apps::DrawnApplication {
+class Win32DrawnApplication final : public tavi::tools::DrawnApplication {
  public:
   Win32DrawnApplication(tavi::forms::Application& app, const tavi::platform::Platform& platform)
       : renderer_(app, platform) {}
@@ -65,9 +65,9 @@ class Win32DrawnApplication final : public tavi::apps::DrawnApplication {
   tavi::frontends::win32::Renderer renderer_;
 };
 
-class Win32FrontEnd final : public tavi::apps::ScreenshotFrontEnd {
+class Win32FrontEnd final : public tavi::tools::ScreenshotFrontEnd {
  public:
-  std::unique_ptr<tavi::apps::DrawnApplication> draw(
+  std::unique_ptr<tavi::tools::DrawnApplication> draw(
       tavi::forms::Application& app, const tavi::platform::Platform& platform) override {
     return std::make_unique<Win32DrawnApplication>(app, platform);
   }
@@ -94,7 +94,7 @@ int main() {
       fs::temp_directory_path() / ("tavi-screenshots-" + std::to_string(GetCurrentProcessId()));
   try {
     Win32FrontEnd frontEnd;
-    tavi::apps::takeScreenshots(frontEnd, fs::absolute(args[1]), work);
+    tavi::tools::takeScreenshots(frontEnd, fs::absolute(args[1]), work);
     fs::remove_all(work);
     return 0;
   } catch (const std::exception& error) {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace tavi::apps {
+namespace tavi::tools {
 
 // A small installation medium for trying the programs out: every file that the installer's
 // lists read from a medium, with placeholder contents (valid icons, one-page documents, the
@@ -24,4 +24,4 @@ std::vector<std::string> writeDemoMedium(const std::filesystem::path& root,
 // The placeholder bytes of a medium file, chosen by its name.
 std::string placeholderContent(const std::string& mediumPath);
 
-}  // namespace tavi::apps
+}  // namespace tavi::tools

@@ -5,7 +5,7 @@
 
 #include "forms/desktop_services.h"
 
-namespace tavi::apps {
+namespace tavi::tools {
 
 class DrawnApplication;
 
@@ -35,4 +35,4 @@ class ScreenshotDesktop : public forms::DesktopServices {
   int processed_ = 0;
 };
 
-}  // namespace tavi::apps
+}  // namespace tavi::tools

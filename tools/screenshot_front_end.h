@@ -12,7 +12,7 @@ namespace tavi::platform {
 class Platform;
 }
 
-namespace tavi::apps {
+namespace tavi::tools {
 
 // An application's windows as a front end draws them for a screenshot run.
 class DrawnApplication {
@@ -40,4 +40,4 @@ class ScreenshotFrontEnd {
 void takeScreenshots(ScreenshotFrontEnd& frontEnd, const std::filesystem::path& folder,
                      const std::filesystem::path& work);
 
-}  // namespace tavi::apps
+}  // namespace tavi::tools

@@ -1,9 +1,9 @@
-#include "apps/placeholder_files.h"
+#include "tools/placeholder_files.h"
 
 #include <cstddef>
 #include <vector>
 
-namespace tavi::apps {
+namespace tavi::tools {
 
 namespace {
 
@@ -94,4 +94,4 @@ std::string pdfDocument(std::string_view text) {
   return out;
 }
 
-}  // namespace tavi::apps
+}  // namespace tavi::tools

@@ -6,7 +6,7 @@
 #include <iostream>
 #include <string>
 
-#include "apps/demo_drive.h"
+#include "tools/demo_drive.h"
 
 int main(int argc, char** argv) {
   if (argc < 2 || argc > 3) {
@@ -15,8 +15,8 @@ int main(int argc, char** argv) {
   }
   const int language = argc == 3 ? std::atoi(argv[2]) : 1;
   try {
-    const tavi::apps::DemoDrive drive{std::filesystem::absolute(argv[1])};
-    const auto installation = tavi::apps::installDemoDrive(drive, language);
+    const tavi::tools::DemoDrive drive{std::filesystem::absolute(argv[1])};
+    const auto installation = tavi::tools::installDemoDrive(drive, language);
     for (const auto& message : installation.messages)
       std::cout << "setup: " << message << '\n';
     for (const auto& error : installation.errors)

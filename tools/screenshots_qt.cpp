@@ -9,16 +9,16 @@
 #include <memory>
 #include <stdexcept>
 
-#include "apps/screenshot_front_end.h"
 #include "forms/form.h"
 #include "frontends/qt/event_loop.h"
 #include "frontends/qt/renderer.h"
+#include "tools/screenshot_front_end.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-class QtDrawnApplication final : public tavi::apps::DrawnApplication {
+class QtDrawnApplication final : public tavi::tools::DrawnApplication {
  public:
   QtDrawnApplication(tavi::forms::Application& app, const tavi::platform::Platform& platform)
       : renderer_(app, platform) {}
@@ -41,9 +41,9 @@ class QtDrawnApplication final : public tavi::apps::DrawnApplication {
   tavi::frontends::qt::Renderer renderer_;
 };
 
-class QtFrontEnd final : public tavi::apps::ScreenshotFrontEnd {
+class QtFrontEnd final : public tavi::tools::ScreenshotFrontEnd {
  public:
-  std::unique_ptr<tavi::apps::DrawnApplication> draw(
+  std::unique_ptr<tavi::tools::DrawnApplication> draw(
       tavi::forms::Application& app, const tavi::platform::Platform& platform) override {
     return std::make_unique<QtDrawnApplication>(app, platform);
   }
@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
     QTemporaryDir work;
     if (!work.isValid()) throw std::runtime_error("cannot create a temporary folder");
     QtFrontEnd frontEnd;
-    tavi::apps::takeScreenshots(frontEnd, fs::absolute(argv[1]), work.path().toStdString());
+    tavi::tools::takeScreenshots(frontEnd, fs::absolute(argv[1]), work.path().toStdString());
     return 0;
   } catch (const std::exception& error) {
     std::cerr << "tavi-screenshots: " << error.what() << '\n';

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace tavi::apps {
+namespace tavi::tools {
 
 // A demo installation in one folder: "medium" (a generated installation medium),
 // "wineprefix/drive_c" (drive C:, as a Wine prefix holds it) and the desktop folder
@@ -28,4 +28,4 @@ struct DemoInstallation {
 // answering its boxes; the drive then holds a fresh installation in that language.
 DemoInstallation installDemoDrive(const DemoDrive& drive, int language);
 
-}  // namespace tavi::apps
+}  // namespace tavi::tools

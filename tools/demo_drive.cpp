@@ -1,11 +1,11 @@
-#include "apps/demo_drive.h"
+#include "tools/demo_drive.h"
 
-#include "apps/demo_medium.h"
 #include "forms/scripted_desktop.h"
 #include "installer/installer.h"
 #include "platform/platform.h"
+#include "tools/demo_medium.h"
 
-namespace tavi::apps {
+namespace tavi::tools {
 
 DemoInstallation installDemoDrive(const DemoDrive& drive, int language) {
   writeDemoMedium(drive.medium(), {.language = language});
@@ -22,4 +22,4 @@ DemoInstallation installDemoDrive(const DemoDrive& drive, int language) {
   return {desktop.messages(), desktop.errors()};
 }
 
-}  // namespace tavi::apps
+}  // namespace tavi::tools

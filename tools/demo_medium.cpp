@@ -1,4 +1,4 @@
-#include "apps/demo_medium.h"
+#include "tools/demo_medium.h"
 
 #include <algorithm>
 #include <cctype>
@@ -10,11 +10,11 @@
 #include <string_view>
 #include <variant>
 
-#include "apps/placeholder_files.h"
 #include "installer/file_names.h"
 #include "installer/installation_plan.h"
+#include "tools/placeholder_files.h"
 
-namespace tavi::apps {
+namespace tavi::tools {
 
 namespace {
 
@@ -152,4 +152,4 @@ std::vector<std::string> writeDemoMedium(const std::filesystem::path& root,
   return written;
 }
 
-}  // namespace tavi::apps
+}  // namespace tavi::tools

@@ -1,4 +1,4 @@
-#include "apps/screenshot_front_end.h"
+#include "tools/screenshot_front_end.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -10,9 +10,6 @@
 #include <string_view>
 #include <utility>
 
-#include "apps/demo_drive.h"
-#include "apps/demo_medium.h"
-#include "apps/screenshot_desktop.h"
 #include "catalogue/product_groups.h"
 #include "editor/editor.h"
 #include "editor/global_settings_window.h"
@@ -20,8 +17,11 @@
 #include "forms/controls.h"
 #include "installer/installer.h"
 #include "platform/platform.h"
+#include "tools/demo_drive.h"
+#include "tools/demo_medium.h"
+#include "tools/screenshot_desktop.h"
 
-namespace tavi::apps {
+namespace tavi::tools {
 namespace {
 
 namespace fs = std::filesystem;
@@ -162,4 +162,4 @@ void takeScreenshots(ScreenshotFrontEnd& frontEnd, const fs::path& folder, const
   shootEditor(frontEnd, work, shooter);
 }
 
-}  // namespace tavi::apps
+}  // namespace tavi::tools
