@@ -152,8 +152,7 @@ TForm27::TForm27(forms::Application& app, WindowSet& windows)
       Uloz(*this, "Uloz", button(0), czechText(kSave)),
       VychoziNastav(*this, "VychoziNastav", button(1), czechText(kDefaultSettings)),
       Konec(*this, "Konec", button(2), czechText(kClose)),
-      Start(*this, "Start", {8, 448, 75, 25}, "Start"),
-{
+      Start(*this, "Start", {8, 448, 75, 25}, "Start") {
   setColor(forms::Color::silver());
   for (forms::RadioGroup* row :
        {&WindowsColor, &FrekvencyColor1, &FrekvencyColor2, &TlacitkaColor}) {

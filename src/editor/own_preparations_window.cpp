@@ -28,8 +28,7 @@ TForm25::TForm25(forms::Application& app, WindowSet& windows)
       // The buttons stand over the lower right corner of the list.
       Uloz(*this, "Uloz", {205, 490, 87, 42}, "Uložit"),
       Konec(*this, "Konec", {298, 490, 86, 42}, "Konec"),
-      Nastav(*this, "Nastav", {8, 8, 75, 25}, "Nastav"),
-{
+      Nastav(*this, "Nastav", {8, 8, 75, 25}, "Nastav") {
   MemoNONE.setLines({"SeznamprehledNONE"});
   Nastav.setVisible(false);
   Uloz.onClick = [this] { UlozClick(); };
