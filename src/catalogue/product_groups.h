@@ -32,7 +32,7 @@ struct ProductGroup {
 std::span<const ProductGroup> allGroups();
 // The group with that key; nullptr when there is none.
 const ProductGroup* findGroup(std::string_view key);
-// The group that the selection window of that class ("TForm30") edits; nullptr for any other.
+// The group that the selection window of that class ("TForm<number>") edits; nullptr for any other.
 const ProductGroup* groupOfWindow(std::string_view windowClass);
 // The group that holds the product; nullptr for an index that names no product.
 const ProductGroup* groupOfProduct(ProductIndex index);

@@ -7,6 +7,7 @@
 
 #include "store/settings_catalogue.h"
 #include "store/settings_paths.h"
+#include "store/suite_files.h"
 #include "texts/language.h"
 
 namespace tavi::editor {
@@ -20,16 +21,18 @@ struct IconMarker {
   std::string_view marker;
   std::string_view icon;
 };
+constexpr std::string_view kProgramFolder = R"(C:\WinLUD)";
 constexpr std::array<IconMarker, 2> kIconMarkers = {{
-    {R"(C:\KivTanOr5\VVlud.DLL)", R"(C:\WinLUD\Tavi TherapyVV.ico)"},
-    {R"(C:\KivTanOr5\VtrLUDopen.DLL)", R"(C:\WinLUD\Tavi Sorbel.ico)"},
+    {store::windowsPath<store::kSettingsFolder, store::kTherapyLibrary>,
+     store::windowsPath<kProgramFolder, store::kTherapyIcon>},
+    {R"(C:\KivTanOr5\VtrLUDopen.DLL)", store::windowsPath<kProgramFolder, store::kSorbelIcon>},
 }};
 
 // The manuals the installer leaves in the settings folder, by their name on the desktop. There
 // are three; the other languages get the English one.
-constexpr std::string_view kCzechManual = "Tavi Therapy.pdf";
-constexpr std::string_view kEnglishManual = "Tavi Therapy EN.pdf";
-constexpr std::string_view kGermanManual = "Tavi Therapy DE.pdf";
+using store::kCzechManual;
+using store::kEnglishManual;
+using store::kGermanManual;
 constexpr std::array<std::string_view, 3> kDesktopManuals = {kCzechManual, kEnglishManual,
                                                              kGermanManual};
 

@@ -7,14 +7,20 @@
 #include "catalogue/product_names.h"
 #include "editor/main_window/main_window.h"
 #include "store/settings_catalogue.h"
+#include "store/settings_paths.h"
+#include "store/suite_files.h"
 #include "texts/language.h"
 #include "texts/product_window_table.h"
 
 namespace tavi::editor {
 namespace {
 
-constexpr std::string_view kHealthDetoxDocument1 = R"(c:\KivTanOr5\HealthDetox1.pdf)";
-constexpr std::string_view kHealthDetoxDocument2 = R"(c:\KivTanOr5\HealthDetox2.pdf)";
+// On drive "c:", as the suite has always opened them.
+constexpr std::string_view kDocumentFolder = R"(c:\KivTanOr5)";
+constexpr std::string_view kHealthDetoxDocument1 =
+    store::windowsPath<kDocumentFolder, store::kHealthDetoxDocument1>;
+constexpr std::string_view kHealthDetoxDocument2 =
+    store::windowsPath<kDocumentFolder, store::kHealthDetoxDocument2>;
 
 constexpr texts::MessageNumber kSaveText = 418;
 constexpr texts::MessageNumber kCloseText = 419;

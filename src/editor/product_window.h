@@ -19,8 +19,8 @@
 namespace tavi::editor {
 
 // A selection window: one box per product of its group, ticked while the product's flag file
-// exists. All 17 windows are this class; each instance keeps the name of its design ("Form30").
-// The main window opens one with show() followed by NastavClick().
+// exists. All 17 windows are this class; each instance keeps the name of its design
+// ("Form<number>"). The main window opens one with show() followed by NastavClick().
 class TProductWindow : public EditorWindow {
  private:
   // Declared first: the controls below are placed from it.

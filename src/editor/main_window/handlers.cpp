@@ -9,6 +9,8 @@
 #include "editor/main_window/main_window.h"
 #include "editor/main_window/service_codes.h"
 #include "store/settings_catalogue.h"
+#include "store/settings_paths.h"
+#include "store/suite_files.h"
 #include "texts/language.h"
 #include "texts/text_table.h"
 
@@ -48,20 +50,31 @@ bool isPortNumber(const std::string& text) {
 
 // The help documents come with the installation; the shell opens them with whatever viewer the
 // desktop has, and a missing one is the shell's to report.
-constexpr std::string_view kVelmiraCzech = R"(c:\KivTanOr5\PicWlud\Pellin.jpg)";
-constexpr std::string_view kVelmiraSwedish = R"(c:\KivTanOr5\PicWlud\PellinSE.jpg)";
-constexpr std::string_view kVelmiraOther = R"(c:\KivTanOr5\PicWlud\PellinEN.jpg)";
-constexpr std::string_view kJoalisDocument = R"(c:\KivTanOr5\PicWlud\Joalis.txt)";
-constexpr std::string_view kEnergyDocument = R"(c:\KivTanOr5\PicWlud\Energy.txt)";
-constexpr std::string_view kDiochiDocument = R"(c:\KivTanOr5\PicWlud\Diochi.txt)";
-constexpr std::string_view kDoTerraDocument = R"(c:\KivTanOr5\PicWlud\DoTerra.txt)";
-constexpr std::string_view kNadejeDocument = R"(c:\KivTanOr5\PicWlud\Nadeje.txt)";
-constexpr std::string_view kBachDocument = R"(c:\KivTanOr5\PicWlud\Bachovy.txt)";
-constexpr std::string_view kBioligoDocument = R"(c:\KivTanOr5\PicWlud\Bioligo.txt)";
-constexpr std::string_view kAustralianDocument = R"(c:\KivTanOr5\PicWlud\Australske.txt)";
-constexpr std::string_view kHerbalDocument = R"(c:\KivTanOr5\PicWlud\HebalExtracts.pdf)";
-constexpr std::string_view kSchusslerDocument = R"(c:\KivTanOr5\PicWlud\Schussler.txt)";
-constexpr std::string_view kPreparationsDocument = R"(C:\KivTanOr5\PicWlud\PreparatP.pdf)";
+// The suite has always opened the descriptions on drive "c:" and the preparations' document on
+// "C:"; the shell sees the path as written.
+constexpr std::string_view kDescriptions = R"(c:\KivTanOr5\PicWlud)";
+constexpr std::string_view kDocuments = R"(C:\KivTanOr5\PicWlud)";
+using store::windowsPath;
+constexpr std::string_view kVelmiraCzech = windowsPath<kDescriptions, store::kVelmiraPictureCzech>;
+constexpr std::string_view kVelmiraSwedish =
+    windowsPath<kDescriptions, store::kVelmiraPictureSwedish>;
+constexpr std::string_view kVelmiraOther = windowsPath<kDescriptions, store::kVelmiraPictureOther>;
+constexpr std::string_view kJoalisDocument = windowsPath<kDescriptions, store::kJoalisDescription>;
+constexpr std::string_view kEnergyDocument = windowsPath<kDescriptions, store::kEnergyDescription>;
+constexpr std::string_view kDiochiDocument = windowsPath<kDescriptions, store::kDiochiDescription>;
+constexpr std::string_view kDoTerraDocument =
+    windowsPath<kDescriptions, store::kDoTerraDescription>;
+constexpr std::string_view kNadejeDocument = windowsPath<kDescriptions, store::kNadejeDescription>;
+constexpr std::string_view kBachDocument = windowsPath<kDescriptions, store::kBachDescription>;
+constexpr std::string_view kBioligoDocument =
+    windowsPath<kDescriptions, store::kBioligoDescription>;
+constexpr std::string_view kAustralianDocument =
+    windowsPath<kDescriptions, store::kAustralianDescription>;
+constexpr std::string_view kHerbalDocument = windowsPath<kDescriptions, store::kHerbalDescription>;
+constexpr std::string_view kSchusslerDocument =
+    windowsPath<kDescriptions, store::kSchusslerDescription>;
+constexpr std::string_view kPreparationsDocument =
+    windowsPath<kDocuments, store::kPreparationsDescription>;
 // Followed by the language index and ".pdf".
 constexpr std::string_view kSettingsDocumentStem = R"(C:\KivTanOr5\PicWlud\SettingInf)";
 
