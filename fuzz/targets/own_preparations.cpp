@@ -23,6 +23,7 @@ namespace {
 
 using tavi::fuzzing::FuzzDrive;
 namespace editor = tavi::editor;
+namespace store = tavi::store;
 
 constexpr std::string_view kList = R"(C:\KivTanOr5\Preparat.txt)";
 constexpr std::array<unsigned, 3> kCodePages = {1250, 1251, 1252};
