@@ -134,7 +134,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(ed.Form25.visible());
   const std::string text = ed.Form25.MemoNONE.text();
   FUZZ_CHECK(tavi::platform::utf8::isWellFormed(text));
-  const editor::DecodedText decoded = editor::decodeText(bytes, drive.platform(codePage));
+  const store::DecodedText decoded = store::decodeText(bytes, drive.platform(codePage));
   FUZZ_CHECK(text == withWindowsBreaks(decoded.text));
 
   const std::vector<std::string_view> items = editor::preparationItems(text);
@@ -154,7 +154,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (exactlyEncoded(bytes, decoded.encoding) && text == decoded.text) {
       FUZZ_CHECK(written == bytes);
     }
-    const editor::DecodedText reread = editor::decodeText(written, drive.platform(codePage));
+    const store::DecodedText reread = store::decodeText(written, drive.platform(codePage));
     FUZZ_CHECK(reread.encoding == decoded.encoding);
     if (decoded.encoding != store::TextEncoding::Ansi) FUZZ_CHECK(reread.text == text);
   } else {
