@@ -44,6 +44,13 @@ std::string accessibleName(const Control& control) {
   return {};
 }
 
+ControlKind accessibleKind(const Control& control) {
+  if (control.kind() == ControlKind::Picture && control.takesKeyboardFocus()) {
+    return ControlKind::Button;
+  }
+  return control.kind();
+}
+
 std::string toolTip(const Control& control, bool captionFits) {
   if (captionFits) return {};
   switch (control.kind()) {

@@ -16,6 +16,10 @@ std::string shownCaption(const Control& control);
 // label stays nameless: it shows nothing yet.
 std::string accessibleName(const Control& control);
 
+// The kind of control a screen reader announces: its own, except that a picture standing for
+// an action on the keyboard is a button.
+ControlKind accessibleKind(const Control& control);
+
 // The tooltip of a control, given whether its caption fits the control as the front end draws
 // it: the whole caption of a button, check box or caption field that is cut; nothing else.
 std::string toolTip(const Control& control, bool captionFits);

@@ -33,10 +33,11 @@ bool Application::reachable(const Control& control) const {
   return !terminated_ && control.form().visible() && control.showing() && control.enabled();
 }
 
-bool Application::moveFocus(Control& control) {
+bool Application::moveFocus(Control& control, bool byKeyboard) {
   Form& form = control.form();
   Control* previous = form.focused();
-  if (!control.canFocus() || previous == &control) return true;
+  const bool takes = byKeyboard ? control.takesKeyboardFocus() : control.canFocus();
+  if (!takes || previous == &control) return true;
   if (previous != nullptr && previous->onExit) {
     const auto requests = form.focusRequests();
     previous->onExit();
@@ -117,14 +118,22 @@ bool Application::changeText(Memo& memo, std::string_view text) {
 bool Application::keyDown(Control& control, Key key) {
   if (!reachable(control)) return false;
   dispatch([&] {
-    if (moveFocus(control) && control.onKeyDown) control.onKeyDown(key);
+    if (!moveFocus(control, true)) return;
+    // A picture that stands for an action does it on Space or Enter, as a button does.
+    if (control.kind() == ControlKind::Picture && control.takesKeyboardFocus() &&
+        (key == Key::Space || key == Key::Enter)) {
+      auto& picture = static_cast<Picture&>(control);
+      if (picture.onClick) picture.onClick();
+      return;
+    }
+    if (control.onKeyDown) control.onKeyDown(key);
   });
   return true;
 }
 
 bool Application::focus(Control& control) {
-  if (!reachable(control) || !control.canFocus()) return false;
-  dispatch([&] { moveFocus(control); });
+  if (!reachable(control) || !control.takesKeyboardFocus()) return false;
+  dispatch([&] { moveFocus(control, true); });
   return true;
 }
 

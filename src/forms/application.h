@@ -66,9 +66,9 @@ class Application {
 
  private:
   bool reachable(const Control& control) const;
-  // Moves the focus to the control as a click or key would; false when an exit handler kept
-  // the focus elsewhere, which cancels the click.
-  bool moveFocus(Control& control);
+  // Moves the focus to the control as a click (or, `byKeyboard`, a key) would; false when an
+  // exit handler kept the focus elsewhere, which cancels the click.
+  bool moveFocus(Control& control, bool byKeyboard = false);
 
   DesktopServices& desktop_;
   std::vector<std::unique_ptr<Form>> forms_;

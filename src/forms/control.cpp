@@ -91,6 +91,12 @@ bool Control::canFocus() const {
   return false;
 }
 
+void Control::setKeyboardOnlyFocus(bool takes) {
+  if (keyboardOnlyFocus_ == takes) return;
+  keyboardOnlyFocus_ = takes;
+  changed();
+}
+
 void Control::setLabel(const Control& label) {
   if (label_ == &label) return;
   label_ = &label;

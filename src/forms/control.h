@@ -28,7 +28,7 @@ enum class ControlKind : std::uint8_t {
 };
 
 // Keys that handlers look at; any other key arrives as its Windows virtual-key code.
-enum class Key : int { Tab = 9, Enter = 13, Escape = 27, Delete = 46 };
+enum class Key : int { Tab = 9, Enter = 13, Escape = 27, Space = 32, Delete = 46 };
 
 // A control of a window: a plain object holding the properties that the logic reads and writes.
 // It never draws. Every change of a property raises its revision, so a front end touches a
@@ -69,6 +69,10 @@ class Control {
 
   // Whether a click or a key can put the input focus on this kind of control.
   bool canFocus() const;
+  // Whether Tab can put the focus here: every control that a click focuses, and a picture that
+  // stands for an action, which a click leaves the focus untouched on, as it always did.
+  bool takesKeyboardFocus() const { return canFocus() || keyboardOnlyFocus_; }
+  void setKeyboardOnlyFocus(bool takes);
 
   // The control whose text names this one for a screen reader: the label that the design puts
   // beside a field or bar that has no caption of its own.
@@ -100,6 +104,7 @@ class Control {
   std::optional<Font> font_;
   const Control* label_ = nullptr;
   std::string spokenName_;
+  bool keyboardOnlyFocus_ = false;
   std::uint64_t revision_ = 1;
 };
 

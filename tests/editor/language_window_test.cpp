@@ -235,5 +235,33 @@ TEST(LanguageWindow, ALanguageFileThatCannotBeWrittenChangesNothingElse) {
   session.drive.setReadOnly(texts::kLanguageFile, false);
 }
 
+// A click on the flags leaves a half-typed port alone; Tab to them checks it as leaving the
+// field always does, and Space or Enter then opens the window.
+TEST(LanguageWindow, TheFlagsOpenItByClickOrFromTheKeyboard) {
+  {
+    EditorSession session;
+    Editor& editor = startIn(session, texts::kEnglish);
+    editor.app.changeText(editor.Form8.COM_Nr, "0");
+    editor.app.click(editor.Form8.Image1);
+    EXPECT_TRUE(editor.Form9.visible());
+    EXPECT_TRUE(session.desktop.messages().empty());
+    EXPECT_EQ(editor.Form8.focused(), &editor.Form8.COM_Nr);
+  }
+  for (const forms::Key key : {forms::Key::Space, forms::Key::Enter}) {
+    EditorSession session;
+    Editor& editor = startIn(session, texts::kEnglish);
+    editor.app.changeText(editor.Form8.COM_Nr, "0");
+    EXPECT_TRUE(editor.app.focus(editor.Form8.Image1));
+    EXPECT_EQ(session.desktop.messages(), Strings{"Attention: wrong COM Port!"});
+    EXPECT_EQ(editor.Form8.focused(), &editor.Form8.COM_Nr);
+    editor.app.changeText(editor.Form8.COM_Nr, "7");
+    EXPECT_TRUE(editor.app.focus(editor.Form8.Image1));
+    EXPECT_EQ(editor.Form8.focused(), &editor.Form8.Image1);
+    EXPECT_FALSE(editor.Form9.visible());
+    editor.app.keyDown(editor.Form8.Image1, key);
+    EXPECT_TRUE(editor.Form9.visible());
+  }
+}
+
 }  // namespace
 }  // namespace tavi::editor

@@ -48,6 +48,14 @@ TEST_F(AccessibilityTest, TheDesignsOwnNameWinsAndTheWindowTitleNamesWhatIsLeft)
   EXPECT_EQ(accessibleName(window.Caption), "");
 }
 
+TEST_F(AccessibilityTest, APictureThatTheKeyboardReachesIsAnnouncedAsAButton) {
+  EXPECT_EQ(accessibleKind(window.Flag), ControlKind::Picture);
+  EXPECT_EQ(accessibleKind(window.Save), ControlKind::Button);
+  EXPECT_EQ(accessibleKind(window.Caption), ControlKind::Label);
+  window.Flag.setKeyboardOnlyFocus(true);
+  EXPECT_EQ(accessibleKind(window.Flag), ControlKind::Button);
+}
+
 TEST_F(AccessibilityTest, OnlyACutCaptionBecomesATooltip) {
   window.Port.setText("C:\\TaviTherapy\\");
   struct Case {

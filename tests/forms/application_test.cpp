@@ -111,6 +111,34 @@ TEST_F(ApplicationTest, PicturesAndLabelsDoNotTakeTheFocus) {
   EXPECT_FALSE(app.focus(main.Caption));
 }
 
+// The flag strip: Tab reaches it and Space or Enter opens what it opens, while a click on it
+// leaves the focus, and so the field's exit check, alone.
+TEST_F(ApplicationTest, APictureStandingForAnActionTakesTheFocusFromTheKeyboardOnly) {
+  main.Flag.setKeyboardOnlyFocus(true);
+  EXPECT_TRUE(main.Flag.takesKeyboardFocus());
+  EXPECT_FALSE(main.Flag.canFocus());
+  app.focus(main.Port);
+  main.log.clear();
+
+  app.click(main.Flag);
+  EXPECT_EQ(main.log, Log{"FlagClick"});
+  EXPECT_EQ(main.focused(), &main.Port);
+
+  EXPECT_TRUE(app.focus(main.Flag));
+  EXPECT_EQ(main.focused(), &main.Flag);
+  app.keyDown(main.Flag, Key::Space);
+  app.keyDown(main.Flag, Key::Enter);
+  app.keyDown(main.Flag, Key::Tab);
+  app.keyDown(main.Flag, static_cast<Key>('A'));
+  EXPECT_EQ(main.log, (Log{"FlagClick", "PortExit", "FlagClick", "FlagClick"}));
+
+  // A plain picture stays out of the keyboard's way.
+  main.Flag.setKeyboardOnlyFocus(false);
+  app.focus(main.Port);
+  EXPECT_FALSE(app.focus(main.Flag));
+  EXPECT_EQ(main.focused(), &main.Port);
+}
+
 TEST_F(ApplicationTest, EventsReachTheirHandlers) {
   app.tick(main.Option, true);
   app.click(main.Option);  // a click on a box toggles it

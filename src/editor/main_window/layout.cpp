@@ -272,8 +272,9 @@ void TForm8::linkLabels() {
   Cesta.setLabel(Edit2);
   CestaDBZ.setLabel(BtDBZ);
   COM_Nr.setLabel(COM);
-  // The flags open the language window.
+  // The flags open the language window; a person without a mouse reaches them by Tab.
   Image1.setSpokenName(std::string(texts::kLanguageChoiceName));
+  Image1.setKeyboardOnlyFocus(true);
   PosF.setLabel(PosF2);
   PckPrep.setLabel(InfoDopl);
   ZobrVPrep.setLabel(InfoDopl);

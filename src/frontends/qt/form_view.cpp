@@ -134,7 +134,7 @@ void FormView::stackAndChainWidgets() {
   }
   QWidget* previous = nullptr;
   for (const auto& view : views_) {
-    if (!view->control().canFocus()) continue;
+    if (!view->control().takesKeyboardFocus()) continue;
     QWidget* next = &view->focusTarget();
     if (previous != nullptr) QWidget::setTabOrder(previous, next);
     previous = next;

@@ -1,9 +1,27 @@
 #include "frontends/qt/picture_view.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace tavi::frontends::qt {
+
+namespace {
+
+constexpr const char* kKeyboardAction = "taviKeyboardAction";
+
+QAccessibleInterface* actionPictureAccessible(const QString& /*className*/, QObject* object) {
+  auto* widget = qobject_cast<QWidget*>(object);
+  if (widget == nullptr || !widget->property(kKeyboardAction).toBool()) return nullptr;
+  // What a factory makes belongs to Qt's accessibility cache, which deletes it with the widget.
+  return new QAccessibleWidget(widget, QAccessible::Button);
+}
+
+}  // namespace
 
 QImage toQImage(const forms::Image& image) {
   if (image.empty()) return {};
@@ -14,7 +32,19 @@ QImage toQImage(const forms::Image& image) {
 }
 
 PictureWidget::PictureWidget(QWidget& parent) : QWidget(&parent) {
+  static const bool factoryInstalled = [] {
+    QAccessible::installFactory(actionPictureAccessible);
+    return true;
+  }();
+  static_cast<void>(factoryInstalled);
   setFocusPolicy(Qt::NoFocus);
+}
+
+void PictureWidget::setKeyboardAction(bool action) {
+  if (property(kKeyboardAction).toBool() == action) return;
+  setProperty(kKeyboardAction, action);
+  // Tab reaches it, a click does not: the model's focus stays where a click left it.
+  setFocusPolicy(action ? Qt::TabFocus : Qt::NoFocus);
 }
 
 void PictureWidget::setImage(QImage image) {
@@ -23,10 +53,27 @@ void PictureWidget::setImage(QImage image) {
 }
 
 void PictureWidget::paintEvent(QPaintEvent* /*event*/) {
-  if (image_.isNull()) return;
   QPainter painter(this);
-  painter.setRenderHint(QPainter::SmoothPixmapTransform, image_.size() != size());
-  painter.drawImage(rect(), image_);
+  if (!image_.isNull()) {
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, image_.size() != size());
+    painter.drawImage(rect(), image_);
+  }
+  if (hasFocus()) {
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = rect();
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+  }
+}
+
+void PictureWidget::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  update();
+}
+
+void PictureWidget::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();
 }
 
 void PictureWidget::mousePressEvent(QMouseEvent* event) {
@@ -47,9 +94,19 @@ PictureView::PictureView(forms::Picture& picture, QWidget& parent, InputSink& in
   widget_->onClick = [this] {
     this->input().deliver(picture_, [this](forms::Application& app) { app.click(picture_); });
   };
+  widget_->setKeyboardAction(picture_.takesKeyboardFocus());
+  watch(*widget_);
+}
+
+bool PictureView::keyPressed(QKeyEvent& event) {
+  // Space and Enter were the model's action: the window hears no more of them.
+  const int key = event.key();
+  return picture_.takesKeyboardFocus() &&
+         (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter);
 }
 
 void PictureView::syncContent(const ViewStyle& /*style*/) {
+  widget_->setKeyboardAction(picture_.takesKeyboardFocus());
   QImage image = toQImage(picture_.image());
   if (image != widget_->image()) widget_->setImage(std::move(image));
 }

@@ -119,7 +119,7 @@ class NamedAccessible final : public IAccessible {
     if (control == nullptr) return system_->get_accRole(child, role);
     if (role == nullptr) return E_POINTER;
     role->vt = VT_I4;
-    role->lVal = roleOf(control->kind());
+    role->lVal = roleOf(forms::accessibleKind(*control));
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {

@@ -18,9 +18,9 @@ int captionWidth(HWND button, HFONT font, const std::string& caption) {
 ButtonWidget::ButtonWidget(forms::Button& button, InputSink& input, GdiCache& gdi)
     : ControlWidget(button, input, gdi), button_(button) {}
 
-HWND ButtonWidget::createNative(HWND parent) {
-  return CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | BS_PUSHBUTTON,
-                         0, 0, 0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+HWND ButtonWidget::createNative(const NativeStart& start) {
+  return createChild(L"BUTTON", buttonCaption(button_.caption()),
+                     WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | BS_PUSHBUTTON, 0, start);
 }
 
 void ButtonWidget::syncContent(const WidgetStyle& /*style*/) {
@@ -47,9 +47,9 @@ HBRUSH ButtonWidget::colors(HDC dc) {
 CheckBoxWidget::CheckBoxWidget(forms::CheckBox& box, InputSink& input, GdiCache& gdi)
     : ControlWidget(box, input, gdi), box_(box) {}
 
-HWND CheckBoxWidget::createNative(HWND parent) {
-  return CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | BS_CHECKBOX,
-                         0, 0, 0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+HWND CheckBoxWidget::createNative(const NativeStart& start) {
+  return createChild(L"BUTTON", buttonCaption(box_.caption()),
+                     WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | BS_CHECKBOX, 0, start);
 }
 
 void CheckBoxWidget::syncContent(const WidgetStyle& /*style*/) {

@@ -13,7 +13,7 @@ class ButtonWidget : public ControlWidget {
   HBRUSH colors(HDC dc) override;
 
  protected:
-  HWND createNative(HWND parent) override;
+  HWND createNative(const NativeStart& start) override;
   void syncContent(const WidgetStyle& style) override;
   COLORREF inheritedBackground(COLORREF /*parent*/) const override {
     return GetSysColor(COLOR_BTNFACE);
@@ -32,7 +32,7 @@ class CheckBoxWidget : public ControlWidget {
   void command(HWND child, UINT code) override;
 
  protected:
-  HWND createNative(HWND parent) override;
+  HWND createNative(const NativeStart& start) override;
   void syncContent(const WidgetStyle& style) override;
   bool captionFits() const override;
 

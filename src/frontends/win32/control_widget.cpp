@@ -29,9 +29,33 @@ ControlWidget* ControlWidget::of(HWND window) {
   return static_cast<ControlWidget*>(GetPropW(window, kWidgetProperty));
 }
 
-void ControlWidget::create(HWND parent) {
-  hwnd_ = createNative(parent);
+void ControlWidget::create(HWND parent, const WidgetStyle& style) {
+  scale_ = style.scale;
+  font_ = gdi_.font(control_.font(), style.scale);
+  parentBackground_ = style.parentBackground;
+  background_ = colorRef(control_.color(), inheritedBackground(style.parentBackground));
+  textColor_ = colorRef(control_.font().color, GetSysColor(COLOR_WINDOWTEXT));
+  measure(parent);
+  rect_ = placement(style.scale.rect(control_.rect()));
+  enabled_ = control_.enabled();
+  shown_ = control_.visible();
+  const DWORD state = (shown_ ? WS_VISIBLE : 0) | (enabled_ ? 0 : WS_DISABLED);
+  hwnd_ = createNative(NativeStart{parent, rect_, state});
   adopt(hwnd_);
+  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  syncContent(style);
+  syncedRevision_ = control_.revision();
+  if (style.toolTips != nullptr) {
+    style.toolTips->set(hwnd_, widen(forms::toolTip(control_, captionFits())));
+  }
+}
+
+HWND ControlWidget::createChild(const wchar_t* windowClass, const std::wstring& text, DWORD style,
+                                DWORD exStyle, const NativeStart& start) {
+  const forms::Rect& r = start.rect;
+  return CreateWindowExW(exStyle, windowClass, text.c_str(), style | start.state, r.left, r.top,
+                         r.width, r.height, start.parent, nullptr, GetModuleHandleW(nullptr),
+                         nullptr);
 }
 
 void ControlWidget::adopt(HWND native, int item) {
@@ -118,10 +142,14 @@ LRESULT CALLBACK ControlWidget::watchProcedure(HWND window, UINT message, WPARAM
       if (control.canFocus() && !widget.input_.focusForPress(control)) return 0;
       break;
     case WM_SETFOCUS:
-      if (control.canFocus()) PostMessageW(window, focusArrivedMessage(), 0, 0);
+      widget.focusChanged();
+      if (control.takesKeyboardFocus()) PostMessageW(window, focusArrivedMessage(), 0, 0);
+      break;
+    case WM_KILLFOCUS:
+      widget.focusChanged();
       break;
     case WM_KEYDOWN:
-      if (control.canFocus()) {
+      if (control.takesKeyboardFocus()) {
         const auto key = static_cast<forms::Key>(wParam);
         widget.input_.deliver(
             control, [&control, key](forms::Application& app) { app.keyDown(control, key); });

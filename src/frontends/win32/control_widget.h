@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "forms/control.h"
 #include "frontends/win32/gdi_cache.h"
@@ -22,6 +23,15 @@ struct WidgetStyle {
   ToolTips* toolTips = nullptr;
 };
 
+// Where and how a control's window is made: in its place, its font chosen, shown or hidden and
+// enabled or not as the control is, so that nothing moves or redraws before the window first
+// shows and its first paint draws it.
+struct NativeStart {
+  HWND parent = nullptr;
+  forms::Rect rect;
+  DWORD state = 0;  // WS_VISIBLE, WS_DISABLED
+};
+
 // The native window of one control. It shows the control's properties and hands the person's
 // actions on it to the model; it decides nothing itself. Its windows are children of the form
 // or panel window and die with it.
@@ -38,8 +48,8 @@ class ControlWidget {
   // The native window that holds the keyboard focus for the control.
   virtual HWND focusTarget() const { return hwnd_; }
 
-  // Creates the native window(s) inside `parent`, hidden until the first sync.
-  void create(HWND parent);
+  // Creates the native window(s) inside `parent`, already as the control is: the first sync.
+  void create(HWND parent, const WidgetStyle& style);
   // Brings the windows in line with the control: its content when the control changed since
   // the last sync (or `force`), and geometry, visibility, state, font and colours where they
   // differ from what the windows show.
@@ -64,7 +74,14 @@ class ControlWidget {
   static ControlWidget* of(HWND window);
 
  protected:
-  virtual HWND createNative(HWND parent) = 0;
+  virtual HWND createNative(const NativeStart& start) = 0;
+  // A system control of `windowClass` made as `start` says, with its text.
+  static HWND createChild(const wchar_t* windowClass, const std::wstring& text, DWORD style,
+                          DWORD exStyle, const NativeStart& start);
+  // Measures what placement() needs before the window exists, in the window's font.
+  virtual void measure(HWND /*parent*/) {}
+  // Whether the window was synced before: content set at creation needs no redraw.
+  bool synced() const { return syncedRevision_.has_value(); }
   // Captions, values and items. Compares with what the window shows and touches only that.
   virtual void syncContent(const WidgetStyle& style) = 0;
   // Where the window goes, given the control's scaled rectangle.
@@ -82,6 +99,8 @@ class ControlWidget {
   // dialog navigation and the native control do with them.
   virtual LRESULT dialogCode(LRESULT nativeCode, const MSG* /*message*/) { return nativeCode; }
   virtual bool swallowsCharacter(WPARAM /*character*/) const { return false; }
+  // The native focus arrived or left; a control that draws its own focus shows it.
+  virtual void focusChanged() {}
 
   // Binds a native window to this control: lookups by name, notifications to this widget,
   // and for focusable controls the presses, focus changes and keys.

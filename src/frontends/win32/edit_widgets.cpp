@@ -10,11 +10,7 @@ namespace tavi::frontends::win32 {
 
 namespace {
 
-HWND createEdit(HWND parent, DWORD style) {
-  return CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
-                         WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | style, 0, 0, 0, 0, parent,
-                         nullptr, GetModuleHandleW(nullptr), nullptr);
-}
+constexpr DWORD kEditStyle = WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS;
 
 // A field drawn as a caption has no sunken edge.
 void syncBorder(HWND edit, bool border) {
@@ -40,8 +36,11 @@ bool isKey(const MSG* message, WPARAM key) {
 EditWidget::EditWidget(forms::Edit& edit, InputSink& input, GdiCache& gdi)
     : ControlWidget(edit, input, gdi), edit_(edit) {}
 
-HWND EditWidget::createNative(HWND parent) {
-  return createEdit(parent, ES_AUTOHSCROLL);
+HWND EditWidget::createNative(const NativeStart& start) {
+  const DWORD readOnly = edit_.readOnly() ? ES_READONLY : 0;
+  const DWORD border = edit_.border() ? WS_EX_CLIENTEDGE : 0;
+  return createChild(L"EDIT", widen(edit_.text()), kEditStyle | ES_AUTOHSCROLL | readOnly, border,
+                     start);
 }
 
 void EditWidget::syncContent(const WidgetStyle& /*style*/) {
@@ -72,8 +71,10 @@ bool EditWidget::captionFits() const {
 MemoWidget::MemoWidget(forms::Memo& memo, InputSink& input, GdiCache& gdi)
     : ControlWidget(memo, input, gdi), memo_(memo) {}
 
-HWND MemoWidget::createNative(HWND parent) {
-  return createEdit(parent, ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL);
+HWND MemoWidget::createNative(const NativeStart& start) {
+  return createChild(L"EDIT", widen(memo_.text()),
+                     kEditStyle | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL,
+                     WS_EX_CLIENTEDGE, start);
 }
 
 void MemoWidget::syncContent(const WidgetStyle& /*style*/) {

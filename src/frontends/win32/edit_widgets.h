@@ -13,7 +13,7 @@ class EditWidget : public ControlWidget {
   void command(HWND child, UINT code) override;
 
  protected:
-  HWND createNative(HWND parent) override;
+  HWND createNative(const NativeStart& start) override;
   void syncContent(const WidgetStyle& style) override;
   COLORREF inheritedBackground(COLORREF /*parent*/) const override {
     return GetSysColor(COLOR_WINDOW);
@@ -36,7 +36,7 @@ class MemoWidget : public ControlWidget {
   void command(HWND child, UINT code) override;
 
  protected:
-  HWND createNative(HWND parent) override;
+  HWND createNative(const NativeStart& start) override;
   void syncContent(const WidgetStyle& style) override;
   COLORREF inheritedBackground(COLORREF /*parent*/) const override {
     return GetSysColor(COLOR_WINDOW);

@@ -1,5 +1,7 @@
 #include "frontends/win32/form_window.h"
 
+#include <algorithm>
+
 #include "forms/control.h"
 #include "frontends/win32/control_tags.h"
 #include "frontends/win32/dpi.h"
@@ -38,28 +40,60 @@ ControlWidget* FormWindow::widget(const forms::Control& control) const {
 }
 
 void FormWindow::ensureWidgets() {
+  std::vector<forms::Control*> fresh;
   for (forms::Control* control : form_.controls()) {
-    if (byControl_.contains(control)) continue;
+    if (!byControl_.contains(control)) fresh.push_back(control);
+  }
+  if (fresh.empty()) return;
+  // The system puts a new child beneath its siblings, the design draws it above them. Only
+  // what can lie on another is raised, so the tab order elsewhere stays the design's order; a
+  // label may grow onto its neighbours to show its whole text. Made in the order that stacks
+  // them so at once (the raised ones first, the last of them first), nothing has to move; a
+  // panel comes before what it holds.
+  const bool amongOthers = !widgets_.empty();
+  std::vector<forms::Control*> order;
+  for (auto it = fresh.rbegin(); it != fresh.rend(); ++it) {
+    if (raised(**it)) order.push_back(*it);
+  }
+  for (forms::Control* control : fresh) {
+    if (!raised(*control)) order.push_back(control);
+  }
+  std::stable_sort(
+      order.begin(), order.end(),
+      [](const forms::Control* a, const forms::Control* b) { return depth(*a) < depth(*b); });
+  for (forms::Control* control : order) {
     ControlWidget* parent = control->parent() != nullptr ? widget(*control->parent()) : nullptr;
     auto created = makeWidget(*control, host_, gdi_);
-    created->create(parent != nullptr ? parent->hwnd() : hwnd_);
-    // The system puts a new child beneath its siblings, the design draws it above them. Only
-    // what can lie on another is raised, so the tab order elsewhere stays the creation order;
-    // a label may grow onto its neighbours to show its whole text.
-    if (control->kind() == forms::ControlKind::Label || liesOnAnEarlierSibling(*control)) {
-      SetWindowPos(created->hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    }
+    const COLORREF beneath = parent != nullptr ? parent->background() : background_;
+    created->create(parent != nullptr ? parent->hwnd() : hwnd_,
+                    WidgetStyle{scale_, beneath, toolTips_.get()});
     byControl_.emplace(control, created.get());
     widgets_.push_back(std::move(created));
   }
+  // Controls added to a window that already has its widgets go above those.
+  if (!amongOthers) return;
+  for (forms::Control* control : fresh) {
+    if (raised(*control)) {
+      SetWindowPos(widget(*control)->hwnd(), HWND_TOP, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+  }
 }
 
-bool FormWindow::liesOnAnEarlierSibling(const forms::Control& control) const {
+int FormWindow::depth(const forms::Control& control) {
+  int levels = 0;
+  for (const forms::Control* c = control.parent(); c != nullptr; c = c->parent())
+    ++levels;
+  return levels;
+}
+
+bool FormWindow::raised(const forms::Control& control) const {
+  if (control.kind() == forms::ControlKind::Label) return true;
   const forms::Rect& mine = control.rect();
-  for (const auto& earlier : widgets_) {
-    const forms::Control& other = earlier->control();
-    if (other.parent() != control.parent()) continue;
-    const forms::Rect& theirs = other.rect();
+  for (const forms::Control* other : form_.controls()) {
+    if (other == &control) break;
+    if (other->parent() != control.parent()) continue;
+    const forms::Rect& theirs = other->rect();
     if (mine.left < theirs.right() && theirs.left < mine.right() && mine.top < theirs.bottom() &&
         theirs.top < mine.bottom()) {
       return true;
@@ -69,13 +103,13 @@ bool FormWindow::liesOnAnEarlierSibling(const forms::Control& control) const {
 }
 
 void FormWindow::sync(bool force) {
-  ensureWidgets();
   scale_ = Scale{dpi_, form_.pixelsPerInch()};
   const bool rescaled = !syncedScale_ || *syncedScale_ != scale_;
   syncedScale_ = scale_;
 
   syncFrame(rescaled);
   syncIcon(rescaled);
+  ensureWidgets();
   for (const auto& w : widgets_) {
     const forms::Control& control = w->control();
     ControlWidget* parent = control.parent() != nullptr ? widget(*control.parent()) : nullptr;
@@ -92,7 +126,8 @@ void FormWindow::syncFrame(bool rescaled) {
   const COLORREF background = colorRef(form_.color(), GetSysColor(COLOR_BTNFACE));
   if (background != background_) {
     background_ = background;
-    InvalidateRect(hwnd_, nullptr, TRUE);
+    // A window not yet shown is drawn whole when it shows.
+    if (IsWindowVisible(hwnd_)) InvalidateRect(hwnd_, nullptr, TRUE);
   }
 
   const SIZE client{scale_.px(form_.clientWidth()), scale_.px(form_.clientHeight())};

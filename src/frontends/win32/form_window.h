@@ -61,7 +61,9 @@ class FormWindow : private NativeHost {
   bool handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                      LRESULT& result) override;
   void ensureWidgets();
-  bool liesOnAnEarlierSibling(const forms::Control& control) const;
+  // Whether the control is stacked above its earlier siblings: a label, or what lies on one.
+  bool raised(const forms::Control& control) const;
+  static int depth(const forms::Control& control);
   void syncFrame(bool rescaled);
   void resizeClient(SIZE client);
   void syncIcon(bool rescaled);

@@ -27,10 +27,13 @@ constexpr DWORD kAlignmentStyles = SS_TYPEMASK;
 LabelWidget::LabelWidget(forms::Label& label, InputSink& input, GdiCache& gdi)
     : ControlWidget(label, input, gdi), label_(label) {}
 
-HWND LabelWidget::createNative(HWND parent) {
-  return CreateWindowExW(0, L"STATIC", L"",
-                         WS_CHILD | WS_CLIPSIBLINGS | SS_NOPREFIX | alignmentStyle(label_), 0, 0, 0,
-                         0, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+HWND LabelWidget::createNative(const NativeStart& start) {
+  return createChild(L"STATIC", widen(label_.caption()),
+                     WS_CHILD | WS_CLIPSIBLINGS | SS_NOPREFIX | alignmentStyle(label_), 0, start);
+}
+
+void LabelWidget::measure(HWND parent) {
+  textWidth_ = label_.wordWrap() ? 0 : textExtent(parent, font(), widen(label_.caption())).cx;
 }
 
 void LabelWidget::syncContent(const WidgetStyle& /*style*/) {
@@ -40,9 +43,8 @@ void LabelWidget::syncContent(const WidgetStyle& /*style*/) {
     SetWindowLongPtrW(hwnd(), GWL_STYLE, static_cast<LONG_PTR>(wanted));
     InvalidateRect(hwnd(), nullptr, TRUE);
   }
-  const std::wstring caption = widen(label_.caption());
-  setWindowText(hwnd(), caption);
-  textWidth_ = label_.wordWrap() ? 0 : textExtent(hwnd(), font(), caption).cx;
+  setWindowText(hwnd(), widen(label_.caption()));
+  if (synced()) measure(hwnd());
 }
 
 forms::Rect LabelWidget::placement(const forms::Rect& scaled) {

@@ -12,7 +12,8 @@ class LabelWidget : public ControlWidget {
   LabelWidget(forms::Label& label, InputSink& input, GdiCache& gdi);
 
  protected:
-  HWND createNative(HWND parent) override;
+  HWND createNative(const NativeStart& start) override;
+  void measure(HWND parent) override;
   void syncContent(const WidgetStyle& style) override;
   forms::Rect placement(const forms::Rect& scaled) override;
 

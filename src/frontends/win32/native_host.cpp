@@ -52,9 +52,9 @@ void registerWindowClasses() {
 }
 
 HWND createHostWindow(const wchar_t* windowClass, NativeHost& host, DWORD style, DWORD exStyle,
-                      HWND parent, const wchar_t* title) {
-  return CreateWindowExW(exStyle, windowClass, title, style, 0, 0, 0, 0, parent, nullptr,
-                         GetModuleHandleW(nullptr), &host);
+                      HWND parent, const wchar_t* title, RECT place) {
+  return CreateWindowExW(exStyle, windowClass, title, style, place.left, place.top, place.right,
+                         place.bottom, parent, nullptr, GetModuleHandleW(nullptr), &host);
 }
 
 bool routeToControl(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -21,9 +21,10 @@ inline constexpr const wchar_t* kHostWindowClass = L"Tavi.Host";
 // icon (resource 1), or the system's default when the program has none.
 void registerWindowClasses();
 
-// Creates a window of one of the two classes, bound to its host object.
+// Creates a window of one of the two classes, bound to its host object, at `place` (left, top,
+// width, height).
 HWND createHostWindow(const wchar_t* windowClass, NativeHost& host, DWORD style, DWORD exStyle,
-                      HWND parent, const wchar_t* title = L"");
+                      HWND parent, const wchar_t* title = L"", RECT place = {});
 
 // Hands a notification that a child window sends its parent (command, scroll, colours,
 // owner drawing) to the control that owns the child. False when no control owns it.

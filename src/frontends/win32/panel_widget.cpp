@@ -7,13 +7,15 @@ namespace tavi::frontends::win32 {
 PanelWidget::PanelWidget(forms::Panel& panel, InputSink& input, GdiCache& gdi)
     : ControlWidget(panel, input, gdi), panel_(panel) {}
 
-HWND PanelWidget::createNative(HWND parent) {
-  return createHostWindow(kHostWindowClass, *this, WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
-                          WS_EX_CONTROLPARENT, parent);
+HWND PanelWidget::createNative(const NativeStart& start) {
+  const forms::Rect& r = start.rect;
+  return createHostWindow(
+      kHostWindowClass, *this, WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | start.state,
+      WS_EX_CONTROLPARENT, start.parent, L"", {r.left, r.top, r.width, r.height});
 }
 
 void PanelWidget::syncContent(const WidgetStyle& /*style*/) {
-  InvalidateRect(hwnd(), nullptr, TRUE);
+  if (synced()) InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 bool PanelWidget::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,

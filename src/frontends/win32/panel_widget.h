@@ -13,7 +13,7 @@ class PanelWidget : public ControlWidget, private NativeHost {
   PanelWidget(forms::Panel& panel, InputSink& input, GdiCache& gdi);
 
  protected:
-  HWND createNative(HWND parent) override;
+  HWND createNative(const NativeStart& start) override;
   void syncContent(const WidgetStyle& style) override;
 
  private:

@@ -21,12 +21,18 @@ std::uint32_t over(std::uint32_t pixel, COLORREF background) {
 PictureWidget::PictureWidget(forms::Picture& picture, InputSink& input, GdiCache& gdi)
     : ControlWidget(picture, input, gdi), picture_(picture) {}
 
-HWND PictureWidget::createNative(HWND parent) {
-  return CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_CLIPSIBLINGS | SS_OWNERDRAW | SS_NOTIFY,
-                         0, 0, 0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+HWND PictureWidget::createNative(const NativeStart& start) {
+  const DWORD tabStop = picture_.takesKeyboardFocus() ? WS_TABSTOP : 0;
+  return createChild(L"STATIC", L"",
+                     WS_CHILD | WS_CLIPSIBLINGS | SS_OWNERDRAW | SS_NOTIFY | tabStop, 0, start);
 }
 
 void PictureWidget::syncContent(const WidgetStyle& /*style*/) {
+  const LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_STYLE);
+  const LONG_PTR wanted = picture_.takesKeyboardFocus()
+                              ? style | WS_TABSTOP
+                              : style & ~static_cast<LONG_PTR>(WS_TABSTOP);
+  if (wanted != style) SetWindowLongPtrW(hwnd(), GWL_STYLE, wanted);
   compose();
 }
 
@@ -41,7 +47,7 @@ void PictureWidget::compose() {
   pixels_.resize(shown_.pixels.size());
   for (std::size_t i = 0; i < pixels_.size(); ++i)
     pixels_[i] = over(shown_.pixels[i], background());
-  InvalidateRect(hwnd(), nullptr, FALSE);
+  if (synced()) InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 bool PictureWidget::draw(const DRAWITEMSTRUCT& item) {
@@ -50,6 +56,7 @@ bool PictureWidget::draw(const DRAWITEMSTRUCT& item) {
   const int height = area.bottom - area.top;
   if (shown_.empty()) {
     FillRect(item.hDC, &area, gdi().brush(background()));
+    if (GetFocus() == hwnd()) DrawFocusRect(item.hDC, &area);
     return true;
   }
   BITMAPINFO format{};
@@ -65,7 +72,20 @@ bool PictureWidget::draw(const DRAWITEMSTRUCT& item) {
   SetBrushOrgEx(item.hDC, 0, 0, nullptr);
   StretchDIBits(item.hDC, area.left, area.top, width, height, 0, 0, shown_.width, shown_.height,
                 pixels_.data(), &format, DIB_RGB_COLORS, SRCCOPY);
+  if (GetFocus() == hwnd()) DrawFocusRect(item.hDC, &area);
   return true;
+}
+
+LRESULT PictureWidget::dialogCode(LRESULT nativeCode, const MSG* message) {
+  // Enter is the picture's action, not the window's default button.
+  if (message != nullptr && message->message == WM_KEYDOWN && message->wParam == VK_RETURN) {
+    return nativeCode | DLGC_WANTMESSAGE;
+  }
+  return nativeCode;
+}
+
+void PictureWidget::focusChanged() {
+  if (picture_.takesKeyboardFocus()) InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 void PictureWidget::command(HWND /*child*/, UINT code) {

@@ -9,6 +9,8 @@
 namespace tavi::frontends::win32 {
 
 // A picture: the model's pixels stretched to the control's rectangle; a click is the model's.
+// One that stands for an action is a tab stop that shows the focus; Space and Enter on it are
+// the model's.
 class PictureWidget : public ControlWidget {
  public:
   PictureWidget(forms::Picture& picture, InputSink& input, GdiCache& gdi);
@@ -16,9 +18,11 @@ class PictureWidget : public ControlWidget {
   bool draw(const DRAWITEMSTRUCT& item) override;
 
  protected:
-  HWND createNative(HWND parent) override;
+  HWND createNative(const NativeStart& start) override;
   void syncContent(const WidgetStyle& style) override;
   void repaint() override;
+  LRESULT dialogCode(LRESULT nativeCode, const MSG* message) override;
+  void focusChanged() override;
 
  private:
   void compose();

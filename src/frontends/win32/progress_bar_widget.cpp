@@ -7,9 +7,8 @@ namespace tavi::frontends::win32 {
 ProgressBarWidget::ProgressBarWidget(forms::ProgressBar& bar, InputSink& input, GdiCache& gdi)
     : ControlWidget(bar, input, gdi), bar_(bar) {}
 
-HWND ProgressBarWidget::createNative(HWND parent) {
-  return CreateWindowExW(0, PROGRESS_CLASSW, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
-                         nullptr, GetModuleHandleW(nullptr), nullptr);
+HWND ProgressBarWidget::createNative(const NativeStart& start) {
+  return createChild(PROGRESS_CLASSW, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, start);
 }
 
 void ProgressBarWidget::syncContent(const WidgetStyle& /*style*/) {

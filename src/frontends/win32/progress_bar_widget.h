@@ -12,7 +12,7 @@ class ProgressBarWidget : public ControlWidget {
   HBRUSH colors(HDC /*dc*/) override { return nullptr; }
 
  protected:
-  HWND createNative(HWND parent) override;
+  HWND createNative(const NativeStart& start) override;
   void syncContent(const WidgetStyle& style) override;
 
  private:

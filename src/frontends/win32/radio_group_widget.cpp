@@ -11,11 +11,16 @@ namespace tavi::frontends::win32 {
 RadioGroupWidget::RadioGroupWidget(forms::RadioGroup& group, InputSink& input, GdiCache& gdi)
     : ControlWidget(group, input, gdi), group_(group) {}
 
-HWND RadioGroupWidget::createNative(HWND parent) {
-  HWND container = createHostWindow(kHostWindowClass, *this, WS_CHILD | WS_CLIPSIBLINGS,
-                                    WS_EX_CONTROLPARENT, parent);
-  frame_ = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0, 0, 0, 0,
-                           container, nullptr, GetModuleHandleW(nullptr), nullptr);
+HWND RadioGroupWidget::createNative(const NativeStart& start) {
+  const forms::Rect& r = start.rect;
+  HWND container =
+      createHostWindow(kHostWindowClass, *this, WS_CHILD | WS_CLIPSIBLINGS | start.state,
+                       WS_EX_CONTROLPARENT, start.parent, L"", {r.left, r.top, r.width, r.height});
+  frame_ =
+      CreateWindowExW(0, L"BUTTON", buttonCaption(group_.caption()).c_str(),
+                      WS_CHILD | WS_VISIBLE | BS_GROUPBOX | (start.state & WS_DISABLED), 0, 0,
+                      r.width, r.height, container, nullptr, GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(frame_, WM_SETFONT, reinterpret_cast<WPARAM>(font()), FALSE);
   return container;
 }
 
@@ -33,14 +38,24 @@ void RadioGroupWidget::syncContent(const WidgetStyle& /*style*/) {
   while (items_.size() > captions.size()) {
     DestroyWindow(items_.back());
     items_.pop_back();
+    placed_.pop_back();
   }
+  RECT area;
+  GetClientRect(hwnd(), &area);
+  const SIZE size{area.right, area.bottom};
   while (items_.size() < captions.size()) {
-    HWND item = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON, 0, 0, 0,
-                                0, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
-    adopt(item, static_cast<int>(items_.size()));
+    // Made in its place with its caption: nothing moves before the group first shows.
+    const int index = static_cast<int>(items_.size());
+    const RECT where = itemPlace(index, size);
+    const DWORD disabled = control().enabled() ? 0 : WS_DISABLED;
+    HWND item = CreateWindowExW(0, L"BUTTON", buttonCaption(captions[items_.size()]).c_str(),
+                                WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON | disabled, where.left,
+                                where.top, where.right, where.bottom, hwnd(), nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    adopt(item, index);
     SendMessageW(item, WM_SETFONT, reinterpret_cast<WPARAM>(font()), FALSE);
-    EnableWindow(item, control().enabled() ? TRUE : FALSE);
     items_.push_back(item);
+    placed_.push_back(where);
   }
   for (std::size_t i = 0; i < items_.size(); ++i) {
     HWND item = items_[i];
@@ -83,30 +98,42 @@ void RadioGroupWidget::repaint() {
   RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-void RadioGroupWidget::arrangeItems() {
-  RECT area;
-  GetClientRect(hwnd(), &area);
-  const int width = area.right;
-  const int height = area.bottom;
-  SetWindowPos(frame_, nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-  if (items_.empty()) return;
-
-  // Below the caption, the rows share the height evenly; the columns share the width.
-  const int count = static_cast<int>(items_.size());
-  const int columns = std::clamp(group_.columns(), 1, count);
-  const int rows = (count + columns - 1) / columns;
+RECT RadioGroupWidget::itemPlace(int index, SIZE size) const {
+  const int count = static_cast<int>(group_.items().size());
+  const int columns = std::clamp(group_.columns(), 1, std::max(count, 1));
+  const int rows = std::max((count + columns - 1) / columns, 1);
   const int textHeight = lineHeight(hwnd(), font());
-  const int inner = std::max(height - textHeight - 5, rows);
+  const int inner = std::max(static_cast<int>(size.cy) - textHeight - 5, rows);
   const int rowHeight = inner / rows;
   const int top = textHeight + 1 + (inner % rows) / 2;
   const int margin = std::max(textHeight * 8 / 13, 4);
-  const int columnWidth = std::max((width - 2 * margin + 6) / columns, 1);
-  for (int i = 0; i < count; ++i) {
-    const int column = i / rows;
-    const int row = i % rows;
-    SetWindowPos(items_[i], nullptr, margin + column * columnWidth, top + row * rowHeight,
-                 columnWidth, rowHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+  const int columnWidth = std::max((static_cast<int>(size.cx) - 2 * margin + 6) / columns, 1);
+  return {margin + (index / rows) * columnWidth, top + (index % rows) * rowHeight, columnWidth,
+          rowHeight};
+}
+
+void RadioGroupWidget::arrangeItems() {
+  RECT area;
+  GetClientRect(hwnd(), &area);
+  const SIZE size{area.right, area.bottom};
+  RECT frame;
+  GetWindowRect(frame_, &frame);
+  if (frame.right - frame.left != size.cx || frame.bottom - frame.top != size.cy) {
+    SetWindowPos(frame_, nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
   }
+  for (std::size_t i = 0; i < items_.size(); ++i)
+    place(i, itemPlace(static_cast<int>(i), size));
+}
+
+void RadioGroupWidget::place(std::size_t index, const RECT& where) {
+  RECT& placed = placed_[index];
+  if (placed.left == where.left && placed.top == where.top && placed.right == where.right &&
+      placed.bottom == where.bottom) {
+    return;
+  }
+  placed = where;
+  SetWindowPos(items_[index], nullptr, where.left, where.top, where.right, where.bottom,
+               SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool RadioGroupWidget::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,

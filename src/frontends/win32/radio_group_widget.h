@@ -17,7 +17,7 @@ class RadioGroupWidget : public ControlWidget, private NativeHost {
   void command(HWND child, UINT code) override;
 
  protected:
-  HWND createNative(HWND parent) override;
+  HWND createNative(const NativeStart& start) override;
   void syncContent(const WidgetStyle& style) override;
   void applyGeometry(const forms::Rect& rect) override;
   void applyFont(HFONT font) override;
@@ -27,11 +27,16 @@ class RadioGroupWidget : public ControlWidget, private NativeHost {
  private:
   bool handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                      LRESULT& result) override;
+  // Where the frame and each item go in a group of `size`: the items below the caption, the
+  // rows sharing the height evenly, the columns the width.
+  RECT itemPlace(int index, SIZE size) const;
   void arrangeItems();
+  void place(std::size_t index, const RECT& where);
 
   forms::RadioGroup& group_;
   HWND frame_ = nullptr;
   std::vector<HWND> items_;
+  std::vector<RECT> placed_;  // where each item is: left, top, width, height
 };
 
 }  // namespace tavi::frontends::win32

@@ -7,9 +7,9 @@ namespace tavi::frontends::win32 {
 ScrollBarWidget::ScrollBarWidget(forms::ScrollBar& bar, InputSink& input, GdiCache& gdi)
     : ControlWidget(bar, input, gdi), bar_(bar) {}
 
-HWND ScrollBarWidget::createNative(HWND parent) {
-  return CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | SBS_HORZ,
-                         0, 0, 0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+HWND ScrollBarWidget::createNative(const NativeStart& start) {
+  return createChild(L"SCROLLBAR", L"", WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | SBS_HORZ, 0,
+                     start);
 }
 
 void ScrollBarWidget::syncContent(const WidgetStyle& /*style*/) {
@@ -25,7 +25,7 @@ void ScrollBarWidget::syncContent(const WidgetStyle& /*style*/) {
   wanted.nMax = bar_.max();
   wanted.nPage = 0;
   wanted.nPos = bar_.position();
-  SetScrollInfo(hwnd(), SB_CTL, &wanted, TRUE);
+  SetScrollInfo(hwnd(), SB_CTL, &wanted, synced() ? TRUE : FALSE);
 }
 
 void ScrollBarWidget::scrolled(UINT code, int thumbPosition) {

@@ -66,7 +66,7 @@ TEST_P(NamesTest, QtAccessibilityReadsTheModelsNamesAndTheRoleOfEachKind) {
       const std::string name = forms::accessibleName(*control);
       EXPECT_EQ(accessible->text(QAccessible::Name).toStdString(), name) << control->name();
       named += name.empty() ? 0 : 1;
-      if (const auto role = roles.find(control->kind()); role != roles.end()) {
+      if (const auto role = roles.find(forms::accessibleKind(*control)); role != roles.end()) {
         EXPECT_EQ(accessible->role(), role->second) << control->name();
       }
     }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -185,6 +186,41 @@ TEST_F(RendererInputTest, ActionsOnUnreachableControlsChangeNothing) {
   QTest::mouseClick(&native<QCheckBox>(window.Option), Qt::LeftButton);
   EXPECT_FALSE(window.Option.checked());
   EXPECT_TRUE(window.log.empty());
+}
+
+// The flag strip's rule: Tab reaches a picture that stands for an action and shows the focus
+// on it, Space and Enter do its action, and a click does it without taking the focus.
+TEST_F(RendererInputTest, APictureStandingForAnActionIsATabStopThatAClickDoesNotFocus) {
+  DemoWindow& strip = app.create<DemoWindow>("Strip");
+  strip.Flag.setKeyboardOnlyFocus(true);
+  strip.show();
+  renderer.sync();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(renderer.window(strip)));
+  QWidget& flag = *renderer.widget(strip.Flag);
+  QTest::mouseClick(&native<QLineEdit>(strip.Port), Qt::LeftButton);
+  strip.log.clear();
+  QTest::mouseClick(&flag, Qt::LeftButton);
+  EXPECT_EQ(strip.log, Log{"FlagClick"});
+  EXPECT_EQ(strip.focused(), &strip.Port);
+  EXPECT_TRUE(native<QLineEdit>(strip.Port).hasFocus());
+
+  const QImage unfocused = flag.grab().toImage();
+  strip.setFocus(strip.Inner);
+  renderer.sync();
+  QTest::keyClick(&native<QPushButton>(strip.Inner), Qt::Key_Tab);
+  EXPECT_EQ(strip.focused(), &strip.Flag);
+  EXPECT_TRUE(flag.hasFocus());
+  EXPECT_NE(flag.grab().toImage(), unfocused);
+
+  strip.log.clear();
+  QTest::keyClick(&flag, Qt::Key_Space);
+  QTest::keyClick(&flag, Qt::Key_Return);
+  QTest::keyClick(&flag, Qt::Key_A);
+  EXPECT_EQ(strip.log, (Log{"FlagClick", "FlagClick"}));
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(&flag)->role(), QAccessible::Button);
+  QTest::keyClick(&flag, Qt::Key_Tab);
+  EXPECT_EQ(strip.focused(), &strip.Notes);
+  EXPECT_EQ(flag.grab().toImage(), unfocused);
 }
 
 }  // namespace

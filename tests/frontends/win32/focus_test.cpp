@@ -89,5 +89,39 @@ TEST_F(Focus, NativeFocusFollowsTheModel) {
   EXPECT_TRUE(demo.log.empty());
 }
 
+// The flag strip's rule: Tab reaches a picture that stands for an action and shows the focus
+// on it, Space and Enter do its action, and a click does it without taking the focus.
+TEST_F(Focus, APictureStandingForAnActionIsATabStopThatAClickDoesNotFocus) {
+  DemoWindow& strip = app.create<DemoWindow>("Strip");
+  strip.Flag.setKeyboardOnlyFocus(true);
+  strip.show();
+  renderer.sync();
+  press(native(strip.Port));
+  strip.log.clear();
+  press(native(strip.Flag));
+  EXPECT_EQ(strip.log, (std::vector<std::string>{"FlagClick"}));
+  EXPECT_EQ(strip.focused(), &strip.Port);
+  EXPECT_EQ(GetFocus(), native(strip.Port));
+
+  int width = 0;
+  int height = 0;
+  const auto unfocused = capture(native(strip.Flag), width, height);
+  strip.setFocus(strip.Inner);
+  renderer.sync();
+  key(native(strip.Inner), VK_TAB);
+  EXPECT_EQ(strip.focused(), &strip.Flag);
+  EXPECT_EQ(GetFocus(), native(strip.Flag));
+  EXPECT_NE(capture(native(strip.Flag), width, height), unfocused);
+
+  strip.log.clear();
+  key(native(strip.Flag), VK_SPACE);
+  key(native(strip.Flag), VK_RETURN);
+  key(native(strip.Flag), 'A');
+  EXPECT_EQ(strip.log, (std::vector<std::string>{"FlagClick", "FlagClick"}));
+  key(native(strip.Flag), VK_TAB);
+  EXPECT_EQ(strip.focused(), &strip.Notes);
+  EXPECT_EQ(capture(native(strip.Flag), width, height), unfocused);
+}
+
 }  // namespace
 }  // namespace tavi::frontends::win32::testing

@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "frontends/win32/native_text.h"
 #include "frontends/win32/wide_text.h"
@@ -35,6 +37,36 @@ inline void press(HWND window) {
 // Typing one character into the window with the focus.
 inline void type(HWND window, wchar_t character) {
   SendMessageW(window, WM_CHAR, character, 1);
+}
+
+// The window's client area as drawn, pixel by pixel.
+inline std::vector<std::uint32_t> capture(HWND window, int& width, int& height) {
+  RECT area;
+  GetClientRect(window, &area);
+  width = area.right;
+  height = area.bottom;
+  BITMAPINFO format{};
+  format.bmiHeader.biSize = sizeof format.bmiHeader;
+  format.bmiHeader.biWidth = width;
+  format.bmiHeader.biHeight = -height;
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = 32;
+  format.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HDC screen = GetDC(nullptr);
+  HBITMAP bitmap = CreateDIBSection(screen, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HDC memory = CreateCompatibleDC(screen);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  PrintWindow(window, memory, PW_CLIENTONLY);
+  std::vector<std::uint32_t> pixels(static_cast<const std::uint32_t*>(bits),
+                                    static_cast<const std::uint32_t*>(bits) + width * height);
+  SelectObject(memory, previous);
+  DeleteDC(memory);
+  DeleteObject(bitmap);
+  ReleaseDC(nullptr, screen);
+  for (auto& pixel : pixels)
+    pixel &= 0xFFFFFF;
+  return pixels;
 }
 
 }  // namespace tavi::frontends::win32::testing

@@ -15,35 +15,6 @@ class Windows : public RendererTest {
  protected:
   DemoWindow& second = app.create<DemoWindow>("Second");
 
-  // The window's client area as drawn, pixel by pixel.
-  static std::vector<std::uint32_t> capture(HWND window, int& width, int& height) {
-    RECT area;
-    GetClientRect(window, &area);
-    width = area.right;
-    height = area.bottom;
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = width;
-    format.bmiHeader.biHeight = -height;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HBITMAP bitmap = CreateDIBSection(screen, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC memory = CreateCompatibleDC(screen);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    PrintWindow(window, memory, PW_CLIENTONLY);
-    std::vector<std::uint32_t> pixels(static_cast<const std::uint32_t*>(bits),
-                                      static_cast<const std::uint32_t*>(bits) + width * height);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    DeleteObject(bitmap);
-    ReleaseDC(nullptr, screen);
-    for (auto& pixel : pixels)
-      pixel &= 0xFFFFFF;
-    return pixels;
-  }
   static std::uint32_t rgb(int red, int green, int blue) {
     return static_cast<std::uint32_t>((red << 16) | (green << 8) | blue);
   }
