@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "editor/editor.h"
-#include "editor/main_window.h"
+#include "editor/main_window/main_window.h"
 #include "forms/scripted_desktop.h"
 #include "platform/platform.h"
 

@@ -16,7 +16,7 @@ if(WIN32)
   set(readme "${CMAKE_BINARY_DIR}/READ-ME.txt")
   configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/READ-ME.txt.in "${readme}" @ONLY
                  NEWLINE_STYLE CRLF)
-  install(TARGETS tavi_setting_exe setup_exe RUNTIME DESTINATION .)
+  install(TARGETS tavi_setting_exe tavi_setup_exe RUNTIME DESTINATION .)
   install(FILES "${readme}" DESTINATION .)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_PACKAGE_FILE_NAME "Tavi-Setting-${PROJECT_VERSION}-windows")

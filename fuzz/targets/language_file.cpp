@@ -9,17 +9,17 @@
 #include "catalogue/product_lines.h"
 #include "catalogue/product_names.h"
 #include "editor/editor.h"
-#include "editor/global_settings_texts.h"
-#include "editor/own_preparations_texts.h"
 #include "editor/own_preparations_window.h"
-#include "editor/product_window_texts.h"
 #include "forms/scripted_desktop.h"
-#include "installer/installer_texts.h"
 #include "platform/utf8.h"
 #include "support/fuzz_check.h"
 #include "support/fuzz_drive.h"
+#include "texts/global_settings_table.h"
+#include "texts/installer_table.h"
 #include "texts/language.h"
 #include "texts/main_window_table.h"
+#include "texts/own_preparations_table.h"
+#include "texts/product_window_table.h"
 
 namespace {
 
@@ -35,16 +35,16 @@ struct Session {
 void checkLookups(texts::LanguageIndex language, texts::MessageNumber number) {
   const bool known = texts::isKnownLanguage(language);
   for (const texts::TextTable& table :
-       {texts::mainWindowTextTable(), tavi::editor::productWindowTextTable(),
-        tavi::editor::productWindowTextTableWithGreenFood(),
-        tavi::editor::ownPreparationsTextTable(), tavi::editor::globalSettingsTextTable()}) {
+       {texts::mainWindowTextTable(), texts::productWindowTextTable(),
+        texts::productWindowTextTableWithGreenFood(), texts::ownPreparationsTextTable(),
+        texts::globalSettingsTextTable()}) {
     for (texts::MessageNumber volba : {number, 418, 2250, 16401}) {
       const std::string_view text = table.editorText(volba, language);
       FUZZ_CHECK(tavi::platform::utf8::isWellFormed(text));
       if (!known || table.find(volba) == nullptr) FUZZ_CHECK(text == texts::kEditorDefaultText);
     }
   }
-  const texts::TextTable installer = tavi::installer::installerTextTable();
+  const texts::TextTable installer = texts::installerTextTable();
   for (texts::MessageNumber volba : {number, 1, 3, 5, 433}) {
     const std::string_view text = installer.installerText(volba, language);
     if (!known || installer.find(volba) == nullptr) FUZZ_CHECK(text.empty());

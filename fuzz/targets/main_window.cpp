@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "editor/editor.h"
-#include "editor/main_window.h"
+#include "editor/main_window/main_window.h"
 #include "forms/scripted_desktop.h"
 #include "platform/io_error.h"
 #include "support/fuzz_check.h"

@@ -4,12 +4,12 @@
 #include <cstdint>
 #include <string_view>
 
-#include "installer/installer_texts.h"
 #include "platform/io_error.h"
 #include "platform/utf8.h"
 #include "store/settings_files.h"
 #include "support/fuzz_check.h"
 #include "support/fuzz_drive.h"
+#include "texts/installer_table.h"
 #include "texts/language.h"
 
 namespace {
@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   FUZZ_CHECK(bytes.size() >= 4);
 
-  const tavi::texts::TextTable table = tavi::installer::installerTextTable();
+  const tavi::texts::TextTable table = tavi::texts::installerTextTable();
   for (tavi::texts::MessageNumber volba : {1, 3, 5, 433, 2}) {
     const std::string_view text = table.installerText(volba, language);
     FUZZ_CHECK(tavi::platform::utf8::isWellFormed(text));

@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "editor/editor.h"
-#include "editor/main_window.h"
+#include "editor/main_window/main_window.h"
 #include "editor/own_preparations_list.h"
 #include "editor/own_preparations_window.h"
-#include "editor/text_encoding.h"
 #include "forms/scripted_desktop.h"
 #include "platform/utf8.h"
+#include "store/text_encoding.h"
 #include "support/fuzz_check.h"
 #include "support/fuzz_drive.h"
 
@@ -23,6 +23,7 @@ namespace {
 
 using tavi::fuzzing::FuzzDrive;
 namespace editor = tavi::editor;
+namespace store = tavi::store;
 
 constexpr std::string_view kList = R"(C:\KivTanOr5\Preparat.txt)";
 constexpr std::array<unsigned, 3> kCodePages = {1250, 1251, 1252};
@@ -65,8 +66,8 @@ editor::PreparationListCheck checkedOneByOne(const std::vector<std::string_view>
 
 // A file that holds its encoding exactly: every byte of a code page, or well-formed Unicode
 // after a mark. Only such a file can come back byte for byte.
-bool exactlyEncoded(std::string_view bytes, editor::TextEncoding encoding) {
-  using editor::TextEncoding;
+bool exactlyEncoded(std::string_view bytes, store::TextEncoding encoding) {
+  using store::TextEncoding;
   switch (encoding) {
     case TextEncoding::Ansi:
       return true;
@@ -133,7 +134,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(ed.Form25.visible());
   const std::string text = ed.Form25.MemoNONE.text();
   FUZZ_CHECK(tavi::platform::utf8::isWellFormed(text));
-  const editor::DecodedText decoded = editor::decodeText(bytes, drive.platform(codePage));
+  const store::DecodedText decoded = store::decodeText(bytes, drive.platform(codePage));
   FUZZ_CHECK(text == withWindowsBreaks(decoded.text));
 
   const std::vector<std::string_view> items = editor::preparationItems(text);
@@ -153,9 +154,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (exactlyEncoded(bytes, decoded.encoding) && text == decoded.text) {
       FUZZ_CHECK(written == bytes);
     }
-    const editor::DecodedText reread = editor::decodeText(written, drive.platform(codePage));
+    const store::DecodedText reread = store::decodeText(written, drive.platform(codePage));
     FUZZ_CHECK(reread.encoding == decoded.encoding);
-    if (decoded.encoding != editor::TextEncoding::Ansi) FUZZ_CHECK(reread.text == text);
+    if (decoded.encoding != store::TextEncoding::Ansi) FUZZ_CHECK(reread.text == text);
   } else {
     FUZZ_CHECK(ed.Form25.visible());
     FUZZ_CHECK(s.desktop.messages().size() == 1);

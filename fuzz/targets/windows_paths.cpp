@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "editor/main_window_save_paths.h"
+#include "editor/main_window/folder_paths.h"
 #include "platform/utf8.h"
 #include "platform/windows_path.h"
 #include "store/settings_files.h"

@@ -101,6 +101,11 @@ const ProductGroup* findGroup(std::string_view key) {
   return found == std::ranges::end(kGroups) ? nullptr : &*found;
 }
 
+const ProductGroup* groupOfWindow(std::string_view windowClass) {
+  const auto found = std::ranges::find(kGroups, windowClass, &ProductGroup::window);
+  return found == std::ranges::end(kGroups) ? nullptr : &*found;
+}
+
 const ProductGroup* groupOfProduct(ProductIndex index) {
   if (index < kFirstProductIndex || index > kLastProductIndex) return nullptr;
   const int group = kGroupOfIndex[static_cast<std::size_t>(index)];

@@ -15,7 +15,7 @@ enum class CheckBoxNaming { DopButt, CheckBox };
 struct ProductGroup {
   // Name of the main window's open button, which also names the group.
   std::string_view key;
-  // Class of the selection window that edits the group.
+  // Class of the selection window that edits the group; said here alone.
   std::string_view window;
   // The group's products; window, select-all and both indicators all use this one set.
   std::span<const ProductIndex> products;
@@ -32,6 +32,8 @@ struct ProductGroup {
 std::span<const ProductGroup> allGroups();
 // The group with that key; nullptr when there is none.
 const ProductGroup* findGroup(std::string_view key);
+// The group that the selection window of that class ("TForm<number>") edits; nullptr for any other.
+const ProductGroup* groupOfWindow(std::string_view windowClass);
 // The group that holds the product; nullptr for an index that names no product.
 const ProductGroup* groupOfProduct(ProductIndex index);
 // True for the 294 indices in use; false in the gaps and outside 1..321.

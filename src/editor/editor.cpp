@@ -2,7 +2,7 @@
 
 #include "editor/global_settings_window.h"
 #include "editor/language_window.h"
-#include "editor/main_window.h"
+#include "editor/main_window/main_window.h"
 #include "editor/own_preparations_window.h"
 #include "editor/product_window.h"
 #include "editor/product_window_design.h"

@@ -8,9 +8,9 @@
 
 #include "catalogue/product_lines.h"
 #include "editor/global_settings_palette.h"
-#include "editor/global_settings_texts.h"
 #include "editor/unstorable_text.h"
 #include "store/settings_catalogue.h"
+#include "texts/global_settings_table.h"
 #include "texts/language.h"
 
 namespace tavi::editor {
@@ -79,7 +79,7 @@ std::vector<std::string> colourItems() {
 }
 
 std::string czechText(texts::MessageNumber number) {
-  return std::string(globalSettingsTextTable().editorText(number, texts::kCzech));
+  return std::string(texts::globalSettingsTextTable().editorText(number, texts::kCzech));
 }
 
 // The line of the box of that name, as the main window's box of the same name has it.
@@ -93,7 +93,8 @@ std::string czechProductLine(std::string_view box) {
 }  // namespace
 
 TForm27::TForm27(forms::Application& app, WindowSet& windows)
-    : Form(app, "Form27", "Global Settings", 488, 487),
+    : EditorWindow(app, windows, texts::globalSettingsTextTable(), "Form27", "Global Settings", 488,
+                   487),
       NameWindowL(*this, "NameWindowL", textLabel(0), czechText(kWindowBarText)),
       NameWindow(*this, "NameWindow", textField(0), ""),
       NadpisWindowL(*this, "NadpisWindowL", textLabel(1), czechText(kTextAboveFrequencies)),
@@ -151,9 +152,7 @@ TForm27::TForm27(forms::Application& app, WindowSet& windows)
       Uloz(*this, "Uloz", button(0), czechText(kSave)),
       VychoziNastav(*this, "VychoziNastav", button(1), czechText(kDefaultSettings)),
       Konec(*this, "Konec", button(2), czechText(kClose)),
-      Start(*this, "Start", {8, 448, 75, 25}, "Start"),
-      windows_(windows),
-      table_(globalSettingsTextTable()) {
+      Start(*this, "Start", {8, 448, 75, 25}, "Start") {
   setColor(forms::Color::silver());
   for (forms::RadioGroup* row :
        {&WindowsColor, &FrekvencyColor1, &FrekvencyColor2, &TlacitkaColor}) {
@@ -180,10 +179,6 @@ TForm27::TForm27(forms::Application& app, WindowSet& windows)
   Start.onClick = [this] { StartClick(); };
   centre();
   windows.Form27 = this;
-}
-
-std::string TForm27::FATisk(int volba) const {
-  return std::string(table_.editorText(volba, windows_.Languagem));
 }
 
 void TForm27::open(GlobalSettingsMode mode) {

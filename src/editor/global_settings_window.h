@@ -2,28 +2,26 @@
 
 #include <string>
 
+#include "editor/editor_window.h"
 #include "editor/window_set.h"
 #include "forms/application.h"
 #include "forms/controls.h"
-#include "forms/form.h"
 #include "texts/text_table.h"
 
 namespace tavi::editor {
 
 // What the global settings window is opened for; each mode saves its own file.
 enum class GlobalSettingsMode {
-  GroupHiding,  // product lines and groups hidden suite-wide: C:\KivTanOr5\GlobalSetPrep.dll
-  Branding,     // window texts, logo and colours: C:\KivTanOr5\GlobalSetting.dll
+  GroupHiding,  // product lines and groups hidden suite-wide: store::kGroupHidingFile
+  Branding,     // window texts, logo and colours: one file of this window's own
   Colour,       // the colours only, into the same file with its texts empty
 };
 
 // Settings for every program of the suite rather than one user's work. Saving or restoring the
 // defaults ends the editor: the suite, this editor included, reads them at its next start.
-class TForm27 : public forms::Form {
+class TForm27 : public EditorWindow {
  public:
   TForm27(forms::Application& app, WindowSet& windows);
-
-  std::string FATisk(int volba) const;
 
   // Shows the window (where it stands if already shown), arranges it for the mode and runs the
   // preparation step.
@@ -95,8 +93,6 @@ class TForm27 : public forms::Form {
   forms::Button Start;
 
  private:
-  WindowSet& windows_;
-  texts::TextTable table_;
 };
 
 }  // namespace tavi::editor

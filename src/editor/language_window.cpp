@@ -7,6 +7,7 @@
 
 #include "store/settings_catalogue.h"
 #include "store/settings_paths.h"
+#include "store/suite_files.h"
 #include "texts/language.h"
 
 namespace tavi::editor {
@@ -20,16 +21,18 @@ struct IconMarker {
   std::string_view marker;
   std::string_view icon;
 };
+constexpr std::string_view kProgramFolder = R"(C:\WinLUD)";
 constexpr std::array<IconMarker, 2> kIconMarkers = {{
-    {R"(C:\KivTanOr5\VVlud.DLL)", R"(C:\WinLUD\Tavi TherapyVV.ico)"},
-    {R"(C:\KivTanOr5\VtrLUDopen.DLL)", R"(C:\WinLUD\Tavi Sorbel.ico)"},
+    {store::windowsPath<store::kSettingsFolder, store::kTherapyLibrary>,
+     store::windowsPath<kProgramFolder, store::kTherapyIcon>},
+    {R"(C:\KivTanOr5\VtrLUDopen.DLL)", store::windowsPath<kProgramFolder, store::kSorbelIcon>},
 }};
 
 // The manuals the installer leaves in the settings folder, by their name on the desktop. There
 // are three; the other languages get the English one.
-constexpr std::string_view kCzechManual = "Tavi Therapy.pdf";
-constexpr std::string_view kEnglishManual = "Tavi Therapy EN.pdf";
-constexpr std::string_view kGermanManual = "Tavi Therapy DE.pdf";
+using store::kCzechManual;
+using store::kEnglishManual;
+using store::kGermanManual;
 constexpr std::array<std::string_view, 3> kDesktopManuals = {kCzechManual, kEnglishManual,
                                                              kGermanManual};
 
@@ -55,11 +58,11 @@ std::vector<std::string> languageItems() {
 }  // namespace
 
 TForm9::TForm9(forms::Application& app, WindowSet& windows)
-    : Form(app, "Form9", "", 296, 420),
+    // The window has no texts of its own: its items are the languages' own names.
+    : EditorWindow(app, windows, texts::TextTable({}), "Form9", "", 296, 420),
       Language(*this, "Language", {16, 12, 264, 340}, "", languageItems()),
       OK(*this, "OK", {16, 368, 120, 36}, "OK"),
-      X(*this, "X", {160, 368, 120, 36}, "X"),
-      windows_(windows) {
+      X(*this, "X", {160, 368, 120, 36}, "X") {
   windows_.Form9 = this;
   Language.setSpokenName(std::string(texts::kLanguageChoiceName));
   OK.onClick = [this] { OKClick(); };

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "editor/editor_window.h"
 #include "editor/window_set.h"
 #include "forms/application.h"
 #include "forms/controls.h"
-#include "forms/form.h"
 
 namespace tavi::editor {
 
@@ -11,7 +11,7 @@ namespace tavi::editor {
 // Confirming stores it, puts the manual of that language on the desktop and ends the editor, so
 // that every program shows the new language from its next start. Its captions are the same in
 // every language.
-class TForm9 : public forms::Form {
+class TForm9 : public EditorWindow {
  public:
   TForm9(forms::Application& app, WindowSet& windows);
 
@@ -30,8 +30,6 @@ class TForm9 : public forms::Form {
   // Replaces whichever manual lies on the desktop by the one of the language; false when the
   // desktop folder cannot be found.
   bool placeManual(texts::LanguageIndex language);
-
-  WindowSet& windows_;
 };
 
 }  // namespace tavi::editor

@@ -3,10 +3,10 @@
 #include <string_view>
 
 #include "editor/own_preparations_list.h"
-#include "editor/own_preparations_texts.h"
 #include "editor/unstorable_text.h"
 #include "store/settings_catalogue.h"
 #include "texts/language.h"
+#include "texts/own_preparations_table.h"
 
 namespace tavi::editor {
 namespace {
@@ -23,14 +23,12 @@ constexpr texts::MessageNumber kRepeatedItemText = 2252;
 }  // namespace
 
 TForm25::TForm25(forms::Application& app, WindowSet& windows)
-    : Form(app, "Form25", "Form25", 392, 540),
+    : EditorWindow(app, windows, texts::ownPreparationsTextTable(), "Form25", "Form25", 392, 540),
       MemoNONE(*this, "MemoNONE", {0, 0, 392, 540}),
       // The buttons stand over the lower right corner of the list.
       Uloz(*this, "Uloz", {205, 490, 87, 42}, "Uložit"),
       Konec(*this, "Konec", {298, 490, 86, 42}, "Konec"),
-      Nastav(*this, "Nastav", {8, 8, 75, 25}, "Nastav"),
-      windows_(windows),
-      table_(ownPreparationsTextTable()) {
+      Nastav(*this, "Nastav", {8, 8, 75, 25}, "Nastav") {
   MemoNONE.setLines({"SeznamprehledNONE"});
   Nastav.setVisible(false);
   Uloz.onClick = [this] { UlozClick(); };
@@ -38,10 +36,6 @@ TForm25::TForm25(forms::Application& app, WindowSet& windows)
   Nastav.onClick = [this] { NastavClick(); };
   centre();
   windows.Form25 = this;
-}
-
-std::string TForm25::FATisk(int volba) const {
-  return std::string(table_.editorText(volba, windows_.Languagem));
 }
 
 void TForm25::NastavClick() {
@@ -54,10 +48,10 @@ void TForm25::fill() {
   Uloz.setCaption(FATisk(kSaveText));
   Konec.setCaption(FATisk(kCloseText));
   MemoNONE.setLines({});
-  listEncoding_ = TextEncoding::Ansi;
+  listEncoding_ = store::TextEncoding::Ansi;
   platform::Platform& platform = windows_.files.platform();
   if (windows_.files.FlagExists(kPreparationList)) {
-    DecodedText list = decodeText(platform.readFile(kPreparationList), platform);
+    store::DecodedText list = store::decodeText(platform.readFile(kPreparationList), platform);
     listEncoding_ = list.encoding;
     MemoNONE.setText(list.text);
   }
@@ -71,13 +65,13 @@ void TForm25::UlozClick() {
   const PreparationListCheck check = checkPreparationItems(preparationItems(text));
   if (check.noEmpty && check.noRepeat) {
     platform::Platform& platform = windows_.files.platform();
-    if (listEncoding_ == TextEncoding::Ansi) {
+    if (listEncoding_ == store::TextEncoding::Ansi) {
       if (const std::string reason = unstorableReason(platform, text); !reason.empty()) {
         app().desktop().showMessage("The list cannot be stored: " + reason + ".");
         return;
       }
     }
-    platform.writeFile(kPreparationList, encodeText(text, listEncoding_, platform));
+    platform.writeFile(kPreparationList, store::encodeText(text, listEncoding_, platform));
     hide();
   } else if (!check.noEmpty && !check.noRepeat) {
     app().desktop().showMessage(FATisk(kEmptyItemText) + " " + FATisk(kRepeatedItemText));

@@ -2,24 +2,22 @@
 
 #include <string>
 
+#include "editor/editor_window.h"
 #include "editor/fill_state.h"
-#include "editor/text_encoding.h"
 #include "editor/window_set.h"
 #include "forms/application.h"
 #include "forms/controls.h"
-#include "forms/form.h"
+#include "store/text_encoding.h"
 #include "texts/text_table.h"
 
 namespace tavi::editor {
 
-// The practitioner's own preparations, one name per line of C:\KivTanOr5\Preparat.txt, edited
-// as plain text. The list is refused while it holds an empty or a repeated name. The main window
-// opens it with show() followed by NastavClick().
-class TForm25 : public forms::Form {
+// The practitioner's own preparations, one name per line of their file
+// (store::kOwnPreparationsFile), edited as plain text. The list is refused while it holds an empty
+// or a repeated name. The main window opens it with show() followed by NastavClick().
+class TForm25 : public EditorWindow {
  public:
   TForm25(forms::Application& app, WindowSet& windows);
-
-  std::string FATisk(int volba) const;
 
   // Fill: language, texts and the list as the file holds it now.
   void NastavClick();
@@ -36,10 +34,8 @@ class TForm25 : public forms::Form {
  private:
   void fill();
 
-  WindowSet& windows_;
-  texts::TextTable table_;
   // The list goes back in the encoding it came in.
-  TextEncoding listEncoding_ = TextEncoding::Ansi;
+  store::TextEncoding listEncoding_ = store::TextEncoding::Ansi;
   FillState filled_;
 };
 

@@ -5,25 +5,32 @@
 
 #include "catalogue/product_flags.h"
 #include "catalogue/product_names.h"
-#include "editor/main_window.h"
-#include "editor/product_window_texts.h"
+#include "editor/main_window/main_window.h"
 #include "store/settings_catalogue.h"
+#include "store/settings_paths.h"
+#include "store/suite_files.h"
 #include "texts/language.h"
+#include "texts/product_window_table.h"
 
 namespace tavi::editor {
 namespace {
 
-constexpr std::string_view kHealthDetoxDocument1 = R"(c:\KivTanOr5\HealthDetox1.pdf)";
-constexpr std::string_view kHealthDetoxDocument2 = R"(c:\KivTanOr5\HealthDetox2.pdf)";
+// On drive "c:", as the suite has always opened them.
+constexpr std::string_view kDocumentFolder = R"(c:\KivTanOr5)";
+constexpr std::string_view kHealthDetoxDocument1 =
+    store::windowsPath<kDocumentFolder, store::kHealthDetoxDocument1>;
+constexpr std::string_view kHealthDetoxDocument2 =
+    store::windowsPath<kDocumentFolder, store::kHealthDetoxDocument2>;
 
 constexpr texts::MessageNumber kSaveText = 418;
 constexpr texts::MessageNumber kCloseText = 419;
 constexpr texts::MessageNumber kMarkAllText = 429;
 
 const catalogue::ProductGroup& groupOf(const ProductWindowDesign& design) {
-  const catalogue::ProductGroup* group = catalogue::findGroup(design.groupKey);
+  const catalogue::ProductGroup* group = catalogue::groupOfWindow(design.windowClass);
   if (group == nullptr) {
-    throw std::invalid_argument("no product group is called " + std::string(design.groupKey));
+    throw std::invalid_argument("no product group has the window " +
+                                std::string(design.windowClass));
   }
   return *group;
 }
@@ -32,13 +39,13 @@ const catalogue::ProductGroup& groupOf(const ProductWindowDesign& design) {
 
 TProductWindow::TProductWindow(forms::Application& app, WindowSet& windows,
                                const ProductWindowDesign& design)
-    : Form(app, std::string(design.name), std::string(design.designCaption), design.clientWidth,
-           design.clientHeight),
-      windows_(windows),
+    : EditorWindow(app, windows,
+                   design.greenFoodText ? texts::productWindowTextTableWithGreenFood()
+                                        : texts::productWindowTextTable(),
+                   std::string(design.name), std::string(design.designCaption), design.clientWidth,
+                   design.clientHeight),
       design_(design),
       group_(groupOf(design)),
-      table_(design.greenFoodText ? productWindowTextTableWithGreenFood()
-                                  : productWindowTextTable()),
       layout_(layOutProductWindow(design)),
       boxes_([&] {
         std::vector<std::unique_ptr<forms::CheckBox>> boxes;
@@ -78,10 +85,6 @@ forms::CheckBox& TProductWindow::product(catalogue::ProductIndex index) const {
     if (box->name() == name) return *box;
   }
   throw std::out_of_range("the window " + this->name() + " has no box " + name);
-}
-
-std::string TProductWindow::FATisk(int volba) const {
-  return std::string(table_.editorText(volba, windows_.Languagem));
 }
 
 void TProductWindow::NastavClick() {

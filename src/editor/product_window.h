@@ -7,27 +7,25 @@
 
 #include "catalogue/product_groups.h"
 #include "catalogue/product_index.h"
+#include "editor/editor_window.h"
 #include "editor/fill_state.h"
 #include "editor/product_window_design.h"
 #include "editor/product_window_layout.h"
 #include "editor/window_set.h"
 #include "forms/application.h"
 #include "forms/controls.h"
-#include "forms/form.h"
 #include "texts/text_table.h"
 
 namespace tavi::editor {
 
 // A selection window: one box per product of its group, ticked while the product's flag file
-// exists. All 17 windows are this class; each instance keeps the name of its design ("Form30").
-// The main window opens one with show() followed by NastavClick().
-class TProductWindow : public forms::Form {
+// exists. All 17 windows are this class; each instance keeps the name of its design
+// ("Form<number>"). The main window opens one with show() followed by NastavClick().
+class TProductWindow : public EditorWindow {
  private:
   // Declared first: the controls below are placed from it.
-  WindowSet& windows_;
   ProductWindowDesign design_;
   const catalogue::ProductGroup& group_;
-  texts::TextTable table_;
   ProductWindowLayout layout_;
   std::vector<std::unique_ptr<forms::CheckBox>> boxes_;  // in the order of the layout
   FillState filled_;
@@ -42,8 +40,6 @@ class TProductWindow : public forms::Form {
   forms::CheckBox& product(catalogue::ProductIndex index) const;
   // The product boxes from the top of the first column to the bottom of the last.
   const std::vector<std::unique_ptr<forms::CheckBox>>& productBoxes() const { return boxes_; }
-
-  std::string FATisk(int volba) const;
 
   // Fill: colour, language, texts and ticks from the settings folder.
   void NastavClick();

@@ -11,9 +11,8 @@ namespace tavi::editor {
 
 // What tells one selection window from another; the 17 windows share one class.
 struct ProductWindowDesign {
-  std::string_view windowClass;    // "TForm30"
-  std::string_view name;           // "Form30", the program-wide name of the instance
-  std::string_view groupKey;       // the product group it edits, "NuSkin"
+  std::string_view windowClass;    // "TForm<number>"
+  std::string_view name;           // "Form<number>", the program-wide name of the instance
   std::string_view designCaption;  // the title before the first fill
   // The title looked up at every fill, followed by titleSuffix; 0 when the design caption is the
   // title in every language.
@@ -33,7 +32,7 @@ struct ProductWindowDesign {
 
 // The 17 designs in the order in which the editor creates the windows (editor_windows.h).
 std::span<const ProductWindowDesign> productWindowDesigns();
-// The design of a window class ("TForm30"); throws std::invalid_argument for any other name.
+// The design of a window class ("TForm<number>"); throws std::invalid_argument for any other name.
 const ProductWindowDesign& productWindowDesign(std::string_view windowClass);
 
 }  // namespace tavi::editor

@@ -31,7 +31,7 @@ struct WindowSet {
 #undef TAVI_WINDOW_POINTER
 #undef TAVI_SELECTION_WINDOW_POINTER
 
-  // The selection window of a window class name ("TForm30"); nullptr when not created yet.
+  // The selection window of a window class name ("TForm<number>"); nullptr when not created yet.
   TProductWindow* productWindow(std::string_view windowClass) const;
 };
 

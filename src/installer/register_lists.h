@@ -3,12 +3,28 @@
 #include <string_view>
 
 #include "installer/file_copies.h"
+#include "store/settings_catalogue.h"
 #include "store/settings_paths.h"
+#include "store/suite_files.h"
 
 namespace tavi::installer {
 
 inline constexpr std::string_view kProgramFolder = R"(C:\WinLUD)";
 using store::kSettingsFolder;
+
+// The program that needs the USB-serial driver, its shortcut, and where the medium holds it.
+inline constexpr std::string_view kMediumPrograms = "DWin";
+inline constexpr std::string_view kUniverseProgram = "Tavi Universe.exe";
+inline constexpr std::string_view kUniverseShortcut = "Tavi Universe.lnk";
+inline constexpr std::string_view kUniverseOnMedium =
+    store::windowsPath<kMediumPrograms, kUniverseProgram>;
+inline constexpr std::string_view kUniverseOnPc =
+    store::windowsPath<kProgramFolder, kUniverseProgram>;
+
+// The USB-serial driver's folder, its set-up program and that program's shortcut.
+inline constexpr std::string_view kDriverFolder = R"(C:\KivTanOr5\CH341SER)";
+inline constexpr std::string_view kDriverSetupName = "SETUP.EXE";
+inline constexpr std::string_view kDriverShortcutName = "SETUP_Driver.lnk";
 
 // Copies and shortcuts of earlier versions, removed in this order. Only the ".exe" is removed
 // from the program folder: its shortcut files there are replaced by the current ones.
@@ -36,9 +52,9 @@ inline constexpr FileAt kEarlierVersions[] = {
 };
 
 inline constexpr FileName kIconNames[] = {
-    file("Tavi Sorbel.ico"),    file("Tavi Therapy.ico"), file("Tavi Setting.ico"),
-    file("Tavi Timing.ico"),    file("Tavi Scan.ico"),    file("NevT Gener.ico"),
-    file("Tavi TherapyVV.ico"),
+    file(store::kSorbelIcon),  file("Tavi Therapy.ico"), file("Tavi Setting.ico"),
+    file("Tavi Timing.ico"),   file("Tavi Scan.ico"),    file("NevT Gener.ico"),
+    file(store::kTherapyIcon),
 };
 inline constexpr FolderCopy kIcons = {"", kProgramFolder, kIconNames};
 
@@ -63,7 +79,7 @@ inline constexpr DesktopShortcut kDesktopShortcuts[] = {
     {R"(DWin\Tavi Setting.exe)", "Tavi Setting.lnk", "Tavi Setting.lnk"},
     {R"(DWin\Tavi Timing.exe)", "Tavi Timing.lnk", "Tavi Timing.lnk"},
     {R"(DWin\Tavi Scan.exe)", "Tavi Scan DATA.lnk", "Tavi Therapy DATA.lnk"},
-    {R"(DWin\Tavi Universe.exe)", "Tavi Universe DATA.lnk", "Tavi Therapy DATA.lnk"},
+    {kUniverseOnMedium, "Tavi Universe DATA.lnk", "Tavi Therapy DATA.lnk"},
 };
 
 // The manuals put on the desktop in the user's language: the plain name is Czech, " DE" is
@@ -71,12 +87,12 @@ inline constexpr DesktopShortcut kDesktopShortcuts[] = {
 inline constexpr std::string_view kDesktopManuals[] = {"Tavi Therapy", "Tavi Scan",
                                                        "Tavi Universe"};
 
-inline constexpr FileName kGlobalSettingNames[] = {file("GlobalSetPrep.dll")};
+inline constexpr FileName kGlobalSettingNames[] = {file(store::kGroupHidingFileName)};
 // The medium's global settings replace the user's in every run.
 inline constexpr FolderCopy kGlobalSettings = {"", kSettingsFolder, kGlobalSettingNames};
 
 inline constexpr FileName kManualNames[] = {
-    file("Tavi Therapy.pdf"),  file("Tavi Therapy DE.pdf"),  file("Tavi Therapy EN.pdf"),
+    file(store::kCzechManual), file(store::kGermanManual),   file(store::kEnglishManual),
     file("Tavi Scan.pdf"),     file("Tavi Scan DE.pdf"),     file("Tavi Scan EN.pdf"),
     file("Tavi Universe.pdf"), file("Tavi Universe DE.pdf"), file("Tavi Universe EN.pdf"),
     file("Tavi Sorbel.pdf"),   file("Tavi Sorbel DE.pdf"),   file("Tavi Sorbel EN.pdf"),
@@ -110,10 +126,10 @@ inline constexpr FileName kGeneratorShortcuts[] = {file("NevT GENER.lnk"), file(
 inline constexpr FileName kProgramNames[] = {
     file("Tavi Therapy.exe"), file("Tavi Setting.exe"), file("NevT GENER.exe"),
     file("Tavi Timing.exe"),  file("Tavi Email.exe"),   file("Kestmail.exe"),
-    file("Prekladdat.exe"),   file("Tavi Scan.exe"),    file("Tavi Universe.exe"),
+    file("Prekladdat.exe"),   file("Tavi Scan.exe"),    file(kUniverseProgram),
 };
 
-inline constexpr FileName kUniverseFiles[] = {file("Tavi Universe.lnk"), file("Tavi Universe.ico")};
+inline constexpr FileName kUniverseFiles[] = {file(kUniverseShortcut), file("Tavi Universe.ico")};
 inline constexpr FileName kDatabaseListNames[] = {file("DBZ_Ptg.txt")};
 inline constexpr FileName kScanShortcutNames[] = {file("Tavi Scan.lnk")};
 
@@ -127,24 +143,24 @@ inline constexpr FolderCopy kPrograms[] = {
 
 // The set of the CH341 USB-serial chip's driver.
 inline constexpr std::string_view kDriverFolders[] = {
-    R"(C:\KivTanOr5\CH341SER)",
+    kDriverFolder,
     R"(C:\KivTanOr5\CH341SER\DRVSETUP64)",
 };
 inline constexpr FileName kDriverSetup64Names[] = {file("DRVSETUP64.exe")};
 inline constexpr FileName kDriverNames[] = {
-    file("CH341PT.DLL"),  file("CH341S64.SYS"), file("CH341S98.SYS"),
-    file("ch341SER.CAT"), file("CH341SER.INF"), file("CH341SER.SYS"),
-    file("CH341SER.VXD"), file("SETUP.EXE"),    file("SETUP_Driver.lnk"),
+    file("CH341PT.DLL"),  file("CH341S64.SYS"),   file("CH341S98.SYS"),
+    file("ch341SER.CAT"), file("CH341SER.INF"),   file("CH341SER.SYS"),
+    file("CH341SER.VXD"), file(kDriverSetupName), file(kDriverShortcutName),
 };
 inline constexpr FolderCopy kDriverSet[] = {
     {R"(CH341SER\DRVSETUP64)", R"(C:\KivTanOr5\CH341SER\DRVSETUP64)", kDriverSetup64Names},
-    {"CH341SER", R"(C:\KivTanOr5\CH341SER)", kDriverNames},
+    {"CH341SER", kDriverFolder, kDriverNames},
 };
 
 // The Health Detox documents that its product window opens, and the pathogen list.
 inline constexpr FileName kDetoxDocumentNames[] = {
-    file("HealthDetox1.pdf"),
-    file("HealthDetox2.pdf"),
+    file(store::kHealthDetoxDocument1),
+    file(store::kHealthDetoxDocument2),
     file("Patgn0.pdf"),
     file("Patgn0.txt"),
 };

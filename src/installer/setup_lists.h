@@ -3,8 +3,11 @@
 #include <string_view>
 
 #include "installer/file_copies.h"
+#include "installer/register_lists.h"
 #include "store/settings_catalogue.h"
 #include "store/settings_paths.h"
+#include "store/suite_files.h"
+#include "texts/language.h"
 
 namespace tavi::installer {
 
@@ -13,12 +16,10 @@ namespace tavi::installer {
 using store::kCustomerFile;
 
 // A language file that the medium may carry to preset the language.
-inline constexpr std::string_view kMediumLanguageFile = "dLangv.dat";
+inline constexpr std::string_view kMediumLanguageFile = texts::kLanguageFileName;
 
-// The program that needs the USB-serial driver; its first installation starts the driver's
-// own set-up.
-inline constexpr std::string_view kUniverseOnMedium = R"(DWin\Tavi Universe.exe)";
-inline constexpr std::string_view kUniverseOnPc = R"(C:\WinLUD\Tavi Universe.exe)";
+// The first installation of the program that needs the USB-serial driver (kUniverseOnPc)
+// starts the driver's own set-up.
 
 // Created where missing, parents first.
 inline constexpr std::string_view kTargetFolders[] = {
@@ -28,8 +29,8 @@ inline constexpr std::string_view kTargetFolders[] = {
     R"(C:\KivTanOr5\PicWlud)",
 };
 
-inline constexpr FileName kLibraryNames[] = {file("VVlud.DLL")};
-// Shortcuts for further instances of the generator "NevT GENER.exe".
+inline constexpr FileName kLibraryNames[] = {file(store::kTherapyLibrary)};
+// Shortcuts for further instances of the generator.
 inline constexpr FileName kGeneratorShortcutNames[] = {numbered("NevT GENER", "2", "5", ".lnk")};
 
 inline constexpr FolderCopy kAlwaysCopied[] = {
@@ -39,29 +40,37 @@ inline constexpr FolderCopy kAlwaysCopied[] = {
 
 // Written by a full installation only: an upgrade keeps the user's settings.
 inline constexpr FileName kDefaultSettingNames[] = {
-    file("0cestaEx.txt"), file("datA.dat"),  file("datC.dat"),      file("datD.dat"),
-    file("datFED.dat"),   file("datG.dat"),  file("DatKlCest.txt"), file("datP.dat"),
-    file("datPO.dat"),    file("datPR.dat"), file("datVelB.dat"),
+    file(store::kOutputFolderFileName),
+    file("datA.dat"),
+    file(store::kSensitivityFileName),
+    file("datD.dat"),
+    file(store::kFedFlagName),
+    file("datG.dat"),
+    file("DatKlCest.txt"),
+    file("datP.dat"),
+    file("datPO.dat"),
+    file("datPR.dat"),
+    file(store::kVelmiraFlagName),
 };
 inline constexpr FolderCopy kDefaultSettings = {"Data", R"(C:\KivTanOr5)", kDefaultSettingNames};
 
 // Pictures, product line descriptions and the documents that the suite's programs open.
 inline constexpr FileName kPictureNames[] = {
-    file("Australske.txt"),
-    file("Bachovy.txt"),
+    file(store::kAustralianDescription),
+    file(store::kBachDescription),
     file("Benedictus.txt"),
-    file("Bioligo.txt"),
-    file("Diochi.txt"),
-    file("DoTerra.txt"),
-    file("Energy.txt"),
-    file("Joalis.txt"),
-    file("Nadeje.txt"),
-    file("Schussler.txt"),
-    file("Pellin.jpg"),
-    file("PellinEN.jpg"),
-    file("PellinSE.jpg"),
-    file("PreparatP.pdf"),
-    file("HebalExtracts.pdf"),
+    file(store::kBioligoDescription),
+    file(store::kDiochiDescription),
+    file(store::kDoTerraDescription),
+    file(store::kEnergyDescription),
+    file(store::kJoalisDescription),
+    file(store::kNadejeDescription),
+    file(store::kSchusslerDescription),
+    file(store::kVelmiraPictureCzech),
+    file(store::kVelmiraPictureOther),
+    file(store::kVelmiraPictureSwedish),
+    file(store::kPreparationsDescription),
+    file(store::kHerbalDescription),
     file("ZatezP.pdf"),
     file("ZatezPEN.pdf"),
     file("ZatezPSE.pdf"),
@@ -140,8 +149,10 @@ inline constexpr FolderCopy kProgramLists = {"DataFr", R"(C:\KivTanOr5\PfromNev)
                                              kProgramListNames};
 
 // The driver's files that must be in place before its set-up can be started.
-inline constexpr std::string_view kDriverShortcut = R"(C:\KivTanOr5\CH341SER\SETUP_Driver.lnk)";
-inline constexpr std::string_view kDriverSetup = R"(C:\KivTanOr5\CH341SER\SETUP.EXE)";
+inline constexpr std::string_view kDriverShortcut =
+    store::windowsPath<kDriverFolder, kDriverShortcutName>;
+inline constexpr std::string_view kDriverSetup =
+    store::windowsPath<kDriverFolder, kDriverSetupName>;
 
 // Switches the generator tool's colour option on.
 using store::kGeneratorColourFlag;
@@ -162,7 +173,7 @@ inline constexpr FileCopy kDriverStepCopies[] = {
     {onPc(R"(C:\Nev_Tool Data\DBZ\Power.txt)"), onPc(R"(C:\Nev_Tool Data\Program\Power.txt)")},
     {onPc(R"(C:\Nev_Tool Data\DBZ\PowerEN.txt)"), onPc(R"(C:\Nev_Tool Data\Program\PowerEN.txt)")},
     {onPc(kDriverShortcut), onDesktop("NevT Driver.lnk")},
-    {onPc(R"(C:\WinLUD\Tavi Universe.lnk)"), onDesktop("Tavi Universe.lnk")},
+    {onPc(store::windowsPath<kProgramFolder, kUniverseShortcut>), onDesktop(kUniverseShortcut)},
 };
 
 }  // namespace tavi::installer

@@ -1,8 +1,8 @@
 #include "installer/desktop_folder_error.h"
 #include "installer/installation_plan.h"
-#include "installer/installer_texts.h"
 #include "installer/setup_lists.h"
 #include "installer/setup_window.h"
+#include "texts/installer_table.h"
 
 namespace tavi::installer {
 namespace {
@@ -65,7 +65,8 @@ void TForm1::install() {
   // The copies are flushed once here rather than one by one: "completed" still means on the disk.
   platform_.flushCopies();
 
-  app().desktop().showMessage(FATisk(instal ? kInstallationCompleted : kUpgradeCompleted));
+  app().desktop().showMessage(
+      FATisk(instal ? texts::kInstallationCompleted : texts::kUpgradeCompleted));
   if (InstalPort) startDriverSetup();
   app().terminate();
 }
@@ -87,7 +88,7 @@ void TForm1::startDriverSetup() {
   if (!driverInPlace) {
     Progress.setPosition(Progress.max());
     app().desktop().processMessages();
-    app().desktop().showMessage(FATisk(kInstallComPort));
+    app().desktop().showMessage(FATisk(texts::kInstallComPort));
     return;
   }
   runStage(Stage::DriverSetup);

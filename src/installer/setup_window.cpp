@@ -5,8 +5,8 @@
 
 #include "forms/color.h"
 #include "installer/desktop_folder_error.h"
-#include "installer/installer_texts.h"
 #include "installer/setup_lists.h"
+#include "texts/installer_table.h"
 
 namespace tavi::installer {
 namespace {
@@ -33,7 +33,7 @@ TForm1::TForm1(forms::Application& app, platform::Platform& platform,
       unattended_(unattended),
       log_(unattended ? unattended->log : nullptr),
       files_(platform),
-      table_(installerTextTable()) {
+      table_(texts::installerTextTable()) {
   Language.setColor(kLanguageColour);
   Language.setSpokenName(std::string(texts::kLanguageChoiceName));
   Language.onClick = [this] { LanguageClick(); };

@@ -6,8 +6,8 @@
 namespace tavi::platform {
 
 // The one input/output error of the file layer. It names the file as the program knows it
-// (a Windows path such as C:\KivTanOr5\datLimit.dat) and the failure in plain words, so the
-// general error box can show "Cannot read C:\KivTanOr5\datLimit.dat: the file is empty".
+// (a Windows path such as C:\Folder\Name.ext) and the failure in plain words, so the
+// general error box can show "Cannot read C:\Folder\Name.ext: the file is empty".
 class IoError : public std::runtime_error {
  public:
   // action: "read", "write", "create", ...; failure: what went wrong, in plain words.

@@ -38,7 +38,7 @@ struct PlatformOptions {
 };
 
 // The operating system as the two programs see it. All paths are Windows paths in UTF-8
-// ("C:\KivTanOr5\datLimit.dat", "DWin\Tavi Setting.exe"); program text is UTF-8 throughout and
+// ("C:\Folder\Name.ext", "DWin\Name.exe"); program text is UTF-8 throughout and
 // file text is converted to and from the ANSI code page here. One implementation for Windows,
 // one for POSIX; both behave alike so that the files they leave are identical byte for byte.
 class Platform {

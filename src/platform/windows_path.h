@@ -11,8 +11,8 @@ namespace tavi::platform {
 // trailing periods and blanks go as Windows drops them.
 struct WindowsPath {
   enum class Base {
-    Drive,             // "C:\KivTanOr5\datC.dat" (and "C:datC.dat", taken as from the root)
-    CurrentFolder,     // "DWin\Tavi Setting.exe"
+    Drive,             // "C:\Folder\Name.ext" (and "C:Name.ext", taken as from the root)
+    CurrentFolder,     // "DWin\Name.exe"
     CurrentDriveRoot,  // "\KivTanOr5"
     Network,           // "\\server\share\...": names start with server and share
   };

@@ -18,10 +18,12 @@ constexpr ValueSetting kValueSettings[] = {
     {.path = R"(C:\KivTanOr5\datPricisC.dat)", .control = "pricist", .extendedMaximum = 13},
     {.path = R"(C:\KivTanOr5\datPlusRife.dat)", .control = "PlusRife"},
     // Without the file the bar keeps its design position, 67.
-    {.path = R"(C:\KivTanOr5\datC.dat)", .control = "nastav_citlivost", .extendedMaximum = 150},
+    {.path = windowsPath<kSettingsFolder, kSensitivityFileName>,
+     .control = "nastav_citlivost",
+     .extendedMaximum = 150},
     {.path = kComPortFile, .control = "COM_Nr"},
     // Where the suite saves programs and protocols; kept with a trailing backslash.
-    {.path = R"(C:\KivTanOr5\0cestaEx.txt)", .control = "Cesta"},
+    {.path = windowsPath<kSettingsFolder, kOutputFolderFileName>, .control = "Cesta"},
     // The suite's database folder; the field is hidden until the user asks for it.
     {.path = R"(C:\KivTanOr5\0cestaDBZ.txt)", .control = "CestaDBZ"},
 };

@@ -5,6 +5,8 @@
 #include <span>
 #include <string_view>
 
+#include "store/settings_paths.h"
+
 namespace tavi::store {
 
 // The settings files of the editor, each named here once, with what the code needs to know of
@@ -41,8 +43,11 @@ inline constexpr std::string_view kVegeTxtSwitch = R"(C:\KivTanOr5\datvegeTXT.da
 // The suite expects the first two always (the load ticks `Velmira` regardless, and the save
 // never looks at that box); the retired ones are older options it no longer offers, cleared by
 // every save.
-inline constexpr std::string_view kVelmiraFlag = R"(C:\KivTanOr5\datVelB.dat)";
-inline constexpr std::string_view kFedFlag = R"(C:\KivTanOr5\datFED.dat)";
+// The installer's default settings carry both, by name.
+inline constexpr std::string_view kVelmiraFlagName = "datVelB.dat";
+inline constexpr std::string_view kFedFlagName = "datFED.dat";
+inline constexpr std::string_view kVelmiraFlag = windowsPath<kSettingsFolder, kVelmiraFlagName>;
+inline constexpr std::string_view kFedFlag = windowsPath<kSettingsFolder, kFedFlagName>;
 inline constexpr std::string_view kRetiredFlags[] = {
     R"(C:\KivTanOr5\datKoloid.dat)", R"(C:\KivTanOr5\datOres.dat)",  R"(C:\KivTanOr5\datFinCl.dat)",
     R"(C:\KivTanOr5\datMiner.dat)",  R"(C:\KivTanOr5\datCplus.dat)", R"(C:\KivTanOr5\datPosl.dat)",
@@ -53,7 +58,10 @@ inline constexpr std::string_view kRetiredFlags[] = {
 // Written by the global settings window, read by the main window's load and the suite's
 // programs: line n is "1" while what line n names is hidden. Lines after the named ones are
 // kept for later use and always "0".
-inline constexpr std::string_view kGroupHidingFile = R"(C:\KivTanOr5\GlobalSetPrep.dll)";
+// The installer copies the medium's, by name.
+inline constexpr std::string_view kGroupHidingFileName = "GlobalSetPrep.dll";
+inline constexpr std::string_view kGroupHidingFile =
+    windowsPath<kSettingsFolder, kGroupHidingFileName>;
 inline constexpr int kGroupHidingFileLines = 52;
 
 // What one line hides on the main window: a product-line box with its "i" button, a group's
@@ -66,6 +74,10 @@ struct GroupHidingLine {
 std::span<const GroupHidingLine> groupHidingLines();
 
 // ---- Value settings: scroll bars, radio groups and edit fields ----
+
+// Two of them come with the installer's default settings, by name.
+inline constexpr std::string_view kOutputFolderFileName = "0cestaEx.txt";
+inline constexpr std::string_view kSensitivityFileName = "datC.dat";
 
 struct ValueSetting {
   std::string_view path;

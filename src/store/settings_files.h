@@ -11,7 +11,7 @@
 namespace tavi::store {
 
 // The only ways the programs touch a settings file. Each call opens the file, does its work
-// and closes it again. Paths are full Windows paths ("C:\KivTanOr5\datLimit.dat"). Every
+// and closes it again. Paths are full Windows paths ("C:\Folder\Name.ext"). Every
 // failure throws platform::IoError naming the path and what went wrong; only ClearFlag never
 // fails.
 //

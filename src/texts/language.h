@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "store/settings_files.h"
+#include "store/settings_paths.h"
 
 namespace tavi::texts {
 
@@ -20,7 +21,10 @@ inline constexpr LanguageIndex kRussian = 4;
 inline constexpr LanguageIndex kLanguageCount = 5;
 
 // The one place where the choice of language survives between runs; an integer file.
-inline constexpr std::string_view kLanguageFile = R"(C:\KivTanOr5\dLangv.dat)";
+// The installer looks for the same name on its medium.
+inline constexpr std::string_view kLanguageFileName = "dLangv.dat";
+inline constexpr std::string_view kLanguageFile =
+    store::windowsPath<store::kSettingsFolder, kLanguageFileName>;
 
 // What a screen reader calls a language chooser: the person may not read the current language.
 inline constexpr std::string_view kLanguageChoiceName = "Jazyk / Language / Sprache / Språk / Язык";

@@ -8,11 +8,11 @@
 #include <map>
 #include <string>
 
-#include "apps/demo_medium.h"
 #include "command_line/program_version.h"
 #include "forms/scripted_desktop.h"
 #include "installer/installer.h"
 #include "support/test_drive.h"
+#include "tools/demo_medium.h"
 
 namespace tavi::apps::testing {
 namespace {
@@ -70,7 +70,7 @@ TEST(SetupProgram, SilentInstallationNeedsNoDisplayAndLeavesTheTreeOfTheWindow) 
   fresh.withSettingsFolders = false;
   tavi::testing::TestDrive shown(fresh);
   TemporaryFolder medium(shown.root(), "-medium");
-  writeDemoMedium(medium.path, {});
+  tools::writeDemoMedium(medium.path, {});
   platform::PlatformOptions options;
   options.driveC = shown.root();
   options.currentFolder = medium.path;

@@ -12,13 +12,13 @@
 #include <string>
 #include <vector>
 
-#include "apps/demo_medium.h"
 #include "command_line/program_version.h"
 #include "forms/scripted_desktop.h"
 #include "installer/installer.h"
 #include "platform/platform.h"
 #include "platform/utf8_path.h"
 #include "support/test_drive.h"
+#include "tools/demo_medium.h"
 
 namespace tavi::apps::testing {
 namespace {
@@ -104,7 +104,7 @@ TEST(WindowsPrograms, SilentSetupLeavesTheTreeOfTheWindowAndItsLog) {
   fresh.withSettingsFolders = false;
   tavi::testing::TestDrive shown(fresh);
   const fs::path medium = shown.root().parent_path() / (shown.root().filename().string() + "-m");
-  writeDemoMedium(medium, {});
+  tools::writeDemoMedium(medium, {});
   platform::PlatformOptions options;
   options.driveC = shown.root();
   options.currentFolder = medium;

@@ -8,7 +8,7 @@
 
 #include "catalogue/product_flags.h"
 #include "catalogue/product_groups.h"
-#include "editor/main_window.h"
+#include "editor/main_window/main_window.h"
 #include "editor/own_preparations_window.h"
 #include "editor/product_window.h"
 #include "editor_test_support.h"

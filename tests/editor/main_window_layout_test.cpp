@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "catalogue/product_groups.h"
-#include "editor/main_window.h"
-#include "editor/main_window_flag_strip.h"
+#include "editor/main_window/flag_strip.h"
+#include "editor/main_window/main_window.h"
 #include "editor/window_set.h"
 #include "forms/application.h"
 #include "forms/scripted_desktop.h"

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "editor/main_window.h"
+#include "editor/main_window/main_window.h"
 #include "editor_test_support.h"
 #include "forms/controls.h"
 

@@ -7,7 +7,7 @@
 
 #include "catalogue/product_flags.h"
 #include "catalogue/product_lines.h"
-#include "editor/main_window.h"
+#include "editor/main_window/main_window.h"
 #include "main_window_load_save_support.h"
 #include "store/settings_catalogue.h"
 

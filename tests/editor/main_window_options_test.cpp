@@ -6,7 +6,7 @@
 
 #include "editor/global_settings_window.h"
 #include "editor/language_window.h"
-#include "editor/main_window.h"
+#include "editor/main_window/main_window.h"
 #include "forms/scripted_desktop.h"
 #include "main_window_options_test_support.h"
 #include "texts/language.h"

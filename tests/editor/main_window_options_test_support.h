@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "editor/editor.h"
-#include "editor/main_window.h"
+#include "editor/main_window/main_window.h"
 #include "editor_test_support.h"
 #include "texts/language.h"
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "editor/main_window.h"
+#include "editor/main_window/main_window.h"
 #include "main_window_load_save_support.h"
 #include "store/settings_catalogue.h"
 #include "support/hex.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "editor/main_window.h"
+#include "editor/main_window/main_window.h"
 #include "editor/product_window.h"
 #include "editor_test_support.h"
 

@@ -69,7 +69,7 @@ TEST_F(ProductWindowTest, EveryWindowShowsExactlyItsGroupsProductsInsideItsArea)
     EXPECT_FALSE(window.visible());
     EXPECT_EQ(window.color(), Color::silver());
 
-    const catalogue::ProductGroup& group = *catalogue::findGroup(design.groupKey);
+    const catalogue::ProductGroup& group = *catalogue::groupOfWindow(design.windowClass);
     EXPECT_EQ(group.window, design.windowClass);
     std::multiset<std::string> shown;
     for (const auto& box : window.productBoxes())

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/main_window.h"
+#include "editor/main_window/main_window.h"
 #include "editor/product_window.h"
 #include "main_window_load_save_support.h"
 #include "support/hex.h"

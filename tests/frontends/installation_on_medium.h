@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
-#include "apps/demo_medium.h"
 #include "platform/platform.h"
 #include "support/test_drive.h"
+#include "tools/demo_medium.h"
 
 namespace tavi::frontends::testing {
 
@@ -17,7 +17,7 @@ namespace tavi::frontends::testing {
 class InstallationOnMedium {
  public:
   explicit InstallationOnMedium(std::optional<int> mediumLanguage) {
-    apps::writeDemoMedium(mediumRoot(), {.language = mediumLanguage});
+    tools::writeDemoMedium(mediumRoot(), {.language = mediumLanguage});
   }
   ~InstallationOnMedium() { std::filesystem::remove_all(mediumRoot()); }
   InstallationOnMedium(const InstallationOnMedium&) = delete;

@@ -1,4 +1,4 @@
-// "setup.exe": the installer with the system's own controls. Its current folder is the root
+// The installer with the system's own controls. Its current folder is the root
 // of the installation medium.
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-// "Tavi Setting.exe": the settings editor with the system's own controls, on drive C:.
+// The settings editor with the system's own controls, on drive C:.
 #include <windows.h>
 
 #include "command_line/switches.h"

@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "editor/editor.h"
-#include "editor/main_window.h"
+#include "editor/main_window/main_window.h"
 #include "editor/product_window.h"
 #include "forms/scripted_desktop.h"
 #include "frontends/qt/renderer.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "editor/editor.h"
-#include "editor/main_window.h"
+#include "editor/main_window/main_window.h"
 #include "editor/product_window.h"
 #include "forms/accessibility.h"
 #include "forms/scripted_desktop.h"

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "editor/editor.h"
-#include "editor/main_window.h"
+#include "editor/main_window/main_window.h"
 #include "editor/product_window.h"
 #include "forms/scripted_desktop.h"
 #include "frontends/win32/renderer.h"
