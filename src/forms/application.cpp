@@ -117,8 +117,14 @@ bool Application::changeText(Memo& memo, std::string_view text) {
 bool Application::keyDown(Control& control, Key key) {
   if (!reachable(control)) return false;
   dispatch([&] {
-    if (moveFocus(control) && control.onKeyDown) control.onKeyDown(key);
+    // Tab belongs to the window's navigation, as in a dialog: no key handler sees it.
+    if (moveFocus(control) && control.onKeyDown && key != Key::Tab) control.onKeyDown(key);
   });
+  // Enter presses the focused button, as in the system's dialogs.
+  if (key == Key::Enter && control.kind() == ControlKind::Button &&
+      control.form().focused() == &control) {
+    click(control);
+  }
   return true;
 }
 

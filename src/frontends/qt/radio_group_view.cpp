@@ -1,6 +1,8 @@
 #include "frontends/qt/radio_group_view.h"
 
 #include "forms/literal_caption.h"
+#include "forms/radio_keys.h"
+#include "frontends/qt/key_codes.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -81,22 +83,10 @@ void RadioGroupView::choose(int item) {
 }
 
 bool RadioGroupView::keyPressed(QKeyEvent& event) {
-  const int count = static_cast<int>(items_.size());
-  const int chosen = group_.itemIndex();
-  int next = chosen;
-  switch (event.key()) {
-    case Qt::Key_Up:
-    case Qt::Key_Left:
-      next = chosen < 0 ? 0 : chosen - 1;
-      break;
-    case Qt::Key_Down:
-    case Qt::Key_Right:
-      next = chosen + 1;
-      break;
-    default:
-      return false;
-  }
-  if (next >= 0 && next < count && next != chosen) choose(next);
+  const auto key = virtualKey(event);
+  const auto next = key ? forms::itemForArrow(group_, *key) : std::nullopt;
+  if (!next) return false;
+  if (*next != group_.itemIndex()) choose(*next);
   return true;
 }
 

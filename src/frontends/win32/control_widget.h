@@ -82,6 +82,9 @@ class ControlWidget {
   // dialog navigation and the native control do with them.
   virtual LRESULT dialogCode(LRESULT nativeCode, const MSG* /*message*/) { return nativeCode; }
   virtual bool swallowsCharacter(WPARAM /*character*/) const { return false; }
+  // Keys the widget handles for the control after the model's key event (radio arrows); true
+  // when the key goes no further.
+  virtual bool keyPressed(forms::Key /*key*/) { return false; }
 
   // Binds a native window to this control: lookups by name, notifications to this widget,
   // and for focusable controls the presses, focus changes and keys.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "forms/radio_keys.h"
 #include "frontends/win32/native_text.h"
 #include "frontends/win32/text_measure.h"
 #include "frontends/win32/wide_text.h"
@@ -119,6 +120,23 @@ bool RadioGroupWidget::handleMessage(HWND window, UINT message, WPARAM wParam, L
     return true;
   }
   return routeToControl(message, wParam, lParam, result);
+}
+
+LRESULT RadioGroupWidget::dialogCode(LRESULT nativeCode, const MSG* message) {
+  // The model decides which item an arrow chooses, not the dialog navigation.
+  const bool arrow = message != nullptr && message->message == WM_KEYDOWN &&
+                     forms::itemForArrow(group_, static_cast<forms::Key>(message->wParam));
+  return arrow ? nativeCode | DLGC_WANTARROWS : nativeCode;
+}
+
+bool RadioGroupWidget::keyPressed(forms::Key key) {
+  const auto next = forms::itemForArrow(group_, key);
+  if (!next) return false;
+  if (*next != group_.itemIndex()) {
+    const int index = *next;
+    input().deliver(group_, [this, index](forms::Application& app) { app.choose(group_, index); });
+  }
+  return true;
 }
 
 void RadioGroupWidget::command(HWND child, UINT code) {

@@ -23,6 +23,8 @@ class RadioGroupWidget : public ControlWidget, private NativeHost {
   void applyFont(HFONT font) override;
   void applyEnabled(bool enabled) override;
   void repaint() override;
+  LRESULT dialogCode(LRESULT nativeCode, const MSG* message) override;
+  bool keyPressed(forms::Key key) override;
 
  private:
   bool handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
