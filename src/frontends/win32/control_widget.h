@@ -93,6 +93,8 @@ class ControlWidget {
   virtual void repaint();
 
   InputSink& input() const { return input_; }
+  // The scale of the last sync.
+  Scale scale() const { return scale_.value_or(Scale{}); }
   GdiCache& gdi() const { return gdi_; }
   const forms::Rect& appliedRect() const { return rect_; }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "forms/radio_keys.h"
+#include "forms/radio_layout.h"
 #include "frontends/win32/native_text.h"
 #include "frontends/win32/text_measure.h"
 #include "frontends/win32/wide_text.h"
@@ -87,26 +88,13 @@ void RadioGroupWidget::repaint() {
 void RadioGroupWidget::arrangeItems() {
   RECT area;
   GetClientRect(hwnd(), &area);
-  const int width = area.right;
-  const int height = area.bottom;
-  SetWindowPos(frame_, nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-  if (items_.empty()) return;
-
-  // Below the caption, the rows share the height evenly; the columns share the width.
-  const int count = static_cast<int>(items_.size());
-  const int columns = std::clamp(group_.columns(), 1, count);
-  const int rows = (count + columns - 1) / columns;
-  const int textHeight = lineHeight(hwnd(), font());
-  const int inner = std::max(height - textHeight - 5, rows);
-  const int rowHeight = inner / rows;
-  const int top = textHeight + 1 + (inner % rows) / 2;
-  const int margin = std::max(textHeight * 8 / 13, 4);
-  const int columnWidth = std::max((width - 2 * margin + 6) / columns, 1);
-  for (int i = 0; i < count; ++i) {
-    const int column = i / rows;
-    const int row = i % rows;
-    SetWindowPos(items_[i], nullptr, margin + column * columnWidth, top + row * rowHeight,
-                 columnWidth, rowHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(frame_, nullptr, 0, 0, area.right, area.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+  const Scale scale = this->scale();
+  const auto places = forms::radioItemRects(group_, scale.design(lineHeight(hwnd(), font())));
+  for (std::size_t i = 0; i < items_.size() && i < places.size(); ++i) {
+    const forms::Rect place = scale.rect(places[i]);
+    SetWindowPos(items_[i], nullptr, place.left, place.top, place.width, place.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }
 
