@@ -18,6 +18,18 @@ namespace tavi::catalogue {
 std::string productFlagPath(ProductIndex index);
 
 bool isProductSelected(const store::SettingsFiles& files, ProductIndex index);
+
+// Which products are selected, from one listing of the PrepSwich folder: a window that shows
+// many products reads the folder once instead of once per product.
+class SelectedProducts {
+ public:
+  explicit SelectedProducts(const store::SettingsFiles& files);
+  bool contains(ProductIndex index) const;
+
+ private:
+  platform::FolderFiles flags_;
+};
+
 // Creates the flag file empty (truncating one that holds bytes). Throws the store's IoError when
 // it cannot be written, a missing PrepSwich folder included; the folder is never created here.
 void selectProduct(store::SettingsFiles& files, ProductIndex index);

@@ -74,6 +74,18 @@ constexpr ProductGroup kGroups[] = {
     {"Starlife", "TForm32", kStarlife, CheckBox, "StarlifeAll", "ChStarlife", "ChStarlifex", false},
 };
 
+// The position in kGroups of each product's group, -1 for an index that names no product:
+// looking up every product's group one by one stays linear in the number of products.
+constexpr auto kGroupOfIndex = [] {
+  std::array<int, kLastProductIndex + 1> result{};
+  result.fill(-1);
+  for (std::size_t group = 0; group < std::size(kGroups); ++group) {
+    for (const ProductIndex index : kGroups[group].products)
+      result[static_cast<std::size_t>(index)] = static_cast<int>(group);
+  }
+  return result;
+}();
+
 bool holds(const ProductGroup& group, ProductIndex index) {
   return std::ranges::find(group.products, index) != group.products.end();
 }
@@ -90,9 +102,9 @@ const ProductGroup* findGroup(std::string_view key) {
 }
 
 const ProductGroup* groupOfProduct(ProductIndex index) {
-  const auto found =
-      std::ranges::find_if(kGroups, [index](const ProductGroup& g) { return holds(g, index); });
-  return found == std::ranges::end(kGroups) ? nullptr : &*found;
+  if (index < kFirstProductIndex || index > kLastProductIndex) return nullptr;
+  const int group = kGroupOfIndex[static_cast<std::size_t>(index)];
+  return group < 0 ? nullptr : &kGroups[group];
 }
 
 bool isProduct(ProductIndex index) {

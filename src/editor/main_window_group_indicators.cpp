@@ -7,9 +7,8 @@ namespace tavi::editor {
 
 void TForm8::VyplnCtvereckyClick() {
   // Only existence is tested, so a missing PrepSwich folder simply leaves every box unticked.
-  auto selected = [this](catalogue::ProductIndex index) {
-    return catalogue::isProductSelected(windows_.files, index);
-  };
+  const catalogue::SelectedProducts flags(windows_.files);
+  auto selected = [&flags](catalogue::ProductIndex index) { return flags.contains(index); };
   for (const catalogue::ProductGroup& group : catalogue::allGroups()) {
     GroupRow row = groupRow(group.key);
     row.allSelected.setChecked(std::all_of(group.products.begin(), group.products.end(), selected));

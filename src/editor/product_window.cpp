@@ -102,8 +102,9 @@ void TProductWindow::fill() {
   for (const catalogue::ProductIndex index : group_.products) {
     product(index).setCaption(std::string(catalogue::FADoplnky(index, windows_.Languagem)));
   }
+  const catalogue::SelectedProducts selected(files);
   for (const catalogue::ProductIndex index : group_.products) {
-    product(index).setChecked(catalogue::isProductSelected(files, index));
+    product(index).setChecked(selected.contains(index));
   }
   centre();
 }

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/folder_files.h"
+
 namespace tavi::platform {
 
 class AnsiCodec;
@@ -47,6 +49,9 @@ class Platform {
   bool fileExists(std::string_view path) const;
   // True when a folder of that name exists.
   bool folderExists(std::string_view path) const;
+  // The entries of a folder in one listing, for many fileExists tests in a row; empty when the
+  // folder is missing or cannot be read.
+  FolderFiles filesIn(std::string_view folder) const;
   // Creates one folder level; the parent must exist. False when it could not be created
   // (an existing folder of that name also gives false, as on Windows).
   bool createFolder(std::string_view path);

@@ -27,6 +27,10 @@ bool SettingsFiles::FlagExists(std::string_view path) const {
   return platform_->fileExists(path);
 }
 
+platform::FolderFiles SettingsFiles::FlagsIn(std::string_view folder) const {
+  return platform_->filesIn(folder);
+}
+
 void SettingsFiles::SetFlag(std::string_view path) {
   platform_->writeFile(path, {});
 }

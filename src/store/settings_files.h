@@ -24,6 +24,8 @@ class SettingsFiles {
 
   // True when a file, not a folder, of that name exists, whatever it holds.
   bool FlagExists(std::string_view path) const;
+  // The flags in one folder, read at once, for many FlagExists tests in a row.
+  platform::FolderFiles FlagsIn(std::string_view folder) const;
   // Leaves a file of zero length, creating or truncating it.
   void SetFlag(std::string_view path);
   // Deletes the file; a missing file or a failed delete is ignored.

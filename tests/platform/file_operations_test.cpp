@@ -55,6 +55,29 @@ TEST(FileKind, FilesAndFoldersAreToldApart) {
   }
 }
 
+// One listing of a folder answers as a fileExists for each name would: letter case aside,
+// files only.
+TEST(FolderListing, FindsWhatFileExistsFinds) {
+  TestDrive drive;
+  const std::string folder = R"(C:\KivTanOr5\PrepSwich\)";
+  drive.write(folder + "DopButt1.dat", "");
+  drive.write(folder + "DOPBUTT2.DAT", "bytes");
+  drive.makeFolder(folder + "DopButt3.dat");
+  const auto files = drive.platform().filesIn(folder);
+  struct Case {
+    const char* name;
+    bool found;
+  };
+  for (const Case& c :
+       {Case{"DopButt1.dat", true}, Case{"dopbutt1.DAT", true}, Case{"DopButt2.dat", true},
+        Case{"DopButt3.dat", false}, Case{"DopButt4.dat", false}, Case{"DopButt1.da", false}}) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(files.contains(c.name), c.found);
+    EXPECT_EQ(drive.platform().fileExists(folder + c.name), c.found);
+  }
+  EXPECT_FALSE(drive.platform().filesIn(R"(C:\KivTanOr5\NoSuchFolder)").contains("DopButt1.dat"));
+}
+
 TEST(ReadFile, ReturnsEveryByteOfTheFile) {
   TestDrive drive;
   const std::string bytes("\x00\x1A\r\n\xFF text\r", 10);

@@ -16,8 +16,8 @@
 #include <string>
 #include <thread>
 
+#include "platform/case_fold.h"
 #include "platform/platform.h"
-#include "platform/posix/case_fold.h"
 #include "platform/posix/desktop_folder.h"
 #include "platform/posix/locale_code_page.h"
 #include "support/test_drive.h"
@@ -42,8 +42,8 @@ TEST(PosixPathResolution, NativePathTakesTheLetterCaseOfExistingEntries) {
 }
 
 TEST(PosixPathResolution, LetterCaseIsIgnoredAsWindowsIgnoresIt) {
-  using tavi::platform::posix::foldedName;
-  using tavi::platform::posix::sameNameIgnoringCase;
+  using tavi::platform::foldedName;
+  using tavi::platform::sameNameIgnoringCase;
   struct Case {
     std::string a;
     std::string b;
@@ -79,6 +79,32 @@ TEST(PosixPathResolution, AnExactMatchWinsOverOneInAnotherCase) {
   EXPECT_EQ(drive.platform().readFile(R"(C:\KivTanOr5\datc.dat)"), "lower");
   // Without an exact match the choice does not depend on the order of the folder.
   EXPECT_EQ(drive.platform().readFile(R"(C:\KivTanOr5\Datc.dat)"), "upper");
+}
+
+// Where only a case-sensitive file system can hold several spellings, or links, a listing of the
+// folder still answers exactly as a lookup of each name does.
+TEST(PosixPathResolution, AListingFindsTheEntryALookupFinds) {
+  TestDrive drive;
+  const std::string folder = R"(C:\KivTanOr5\PrepSwich\)";
+  drive.makeFolder(folder + "DopButt1.dat");
+  drive.write(folder + "dopbutt1.dat", "");
+  drive.write(folder + "DOPBUTT2.DAT", "");
+  drive.makeFolder(folder + "dopbutt2.dat");
+  drive.write(folder + "target.dat", "");
+  fs::create_symlink(drive.native(folder + "target.dat"), drive.native(folder + "DopButt5.dat"));
+  fs::create_symlink(drive.native(folder + "gone.dat"), drive.native(folder + "DopButt6.dat"));
+  fs::create_directory_symlink(drive.native(folder + "DopButt1.dat"),
+                               drive.native(folder + "DopButt7.dat"));
+  const auto files = drive.platform().filesIn(folder);
+  for (const char* name : {"DopButt1.dat", "dopbutt1.dat", "Dopbutt1.dat", "DopButt2.dat",
+                           "DOPBUTT2.DAT", "DopButt5.dat", "DopButt6.dat", "DopButt7.dat"}) {
+    SCOPED_TRACE(name);
+    EXPECT_EQ(files.contains(name), drive.platform().fileExists(folder + name));
+  }
+  EXPECT_TRUE(files.contains("dopbutt1.dat"));
+  EXPECT_FALSE(files.contains("DopButt1.dat"));
+  EXPECT_TRUE(files.contains("DopButt5.dat"));
+  EXPECT_FALSE(files.contains("DopButt6.dat"));
 }
 
 // Lookups keep what they read of a folder; whatever changes it afterwards, from outside the

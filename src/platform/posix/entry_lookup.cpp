@@ -4,7 +4,7 @@
 
 #include <system_error>
 
-#include "platform/posix/case_fold.h"
+#include "platform/case_fold.h"
 
 namespace tavi::platform::posix {
 

@@ -9,7 +9,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "platform/posix/case_fold.h"
+#include "platform/case_fold.h"
 #include "platform/posix/entry_lookup.h"
 
 namespace tavi::platform {
@@ -64,7 +64,7 @@ class FolderReader {
       if (entry == nullptr) return errno == 0;
       const std::string_view name = entry->d_name;
       if (name == "." || name == "..") continue;
-      names[posix::foldedName(name)].emplace(name);
+      names[foldedName(name)].emplace(name);
     }
   }
 
@@ -112,7 +112,7 @@ std::optional<std::string> FolderListings::findEntry(const std::filesystem::path
   if (!startWatching()) return posix::findEntry(folder, name);
   const Names* names = namesOf(folder.native());
   if (names == nullptr) return posix::findEntry(folder, name);
-  const auto variants = names->find(posix::foldedName(name));
+  const auto variants = names->find(foldedName(name));
   if (variants == names->end()) return std::nullopt;
   const std::set<std::string>& spellings = variants->second;
   if (spellings.contains(std::string(name))) return std::string(name);
@@ -163,7 +163,7 @@ void FolderListings::applyNotice(int watch, unsigned mask, std::string_view name
     const auto kept = folders_.find(folder);
     if (kept == folders_.end() || !kept->second.names) continue;
     Names& names = *kept->second.names;
-    const std::string key = posix::foldedName(name);
+    const std::string key = foldedName(name);
     if ((mask & (IN_CREATE | IN_MOVED_TO)) != 0) {
       names[key].emplace(name);
     } else if ((mask & (IN_DELETE | IN_MOVED_FROM)) != 0) {

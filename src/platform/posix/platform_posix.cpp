@@ -1,3 +1,4 @@
+#include <dirent.h>
 #include <fcntl.h>
 #include <stdio.h>
 #include <sys/stat.h>
@@ -6,6 +7,7 @@
 #include <array>
 #include <cerrno>
 #include <cstdlib>
+#include <memory>
 #include <optional>
 #include <random>
 #include <string>
@@ -323,6 +325,27 @@ bool Platform::fileExists(std::string_view path) const {
 
 bool Platform::folderExists(std::string_view path) const {
   return isFolder(statusOf(nativePath(path)));
+}
+
+FolderFiles Platform::filesIn(std::string_view folder) const {
+  FolderFiles files;
+  const fs::path native = nativePath(folder);
+  if (native.empty()) return files;
+  const std::unique_ptr<DIR, int (*)(DIR*)> listing(::opendir(native.c_str()), ::closedir);
+  if (!listing) return files;
+  while (const dirent* entry = ::readdir(listing.get())) {
+    const std::string_view name = entry->d_name;
+    if (name == "." || name == "..") continue;
+    // A link counts as what it leads to, as stat sees it.
+    bool isFile = entry->d_type != DT_DIR;
+    if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+      struct stat status {};
+      isFile = ::fstatat(::dirfd(listing.get()), entry->d_name, &status, 0) == 0 &&
+               !S_ISDIR(status.st_mode);
+    }
+    files.add(std::string(name), isFile);
+  }
+  return files;
 }
 
 bool Platform::createFolder(std::string_view path) {

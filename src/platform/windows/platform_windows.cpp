@@ -329,6 +329,24 @@ bool Platform::folderExists(std::string_view path) const {
   return isFolder(nativePath(path));
 }
 
+FolderFiles Platform::filesIn(std::string_view folder) const {
+  FolderFiles files;
+  const fs::path native = nativePath(folder);
+  if (native.empty()) return files;
+  WIN32_FIND_DATAW entry{};
+  const HANDLE listing =
+      FindFirstFileExW((native / L"*").c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch,
+                       nullptr, FIND_FIRST_EX_LARGE_FETCH);
+  if (listing == INVALID_HANDLE_VALUE) return files;
+  do {
+    const std::wstring_view name = entry.cFileName;
+    if (name == L"." || name == L"..") continue;
+    files.add(narrow(name), (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0);
+  } while (FindNextFileW(listing, &entry) != 0);
+  FindClose(listing);
+  return files;
+}
+
 bool Platform::createFolder(std::string_view path) {
   const fs::path native = nativePath(path);
   return !native.empty() && CreateDirectoryW(native.c_str(), nullptr) != 0;

@@ -1,10 +1,10 @@
-#include "platform/posix/case_fold.h"
+#include "platform/case_fold.h"
 
 #include <algorithm>
 
 #include "platform/utf8.h"
 
-namespace tavi::platform::posix {
+namespace tavi::platform {
 
 namespace {
 
@@ -76,4 +76,4 @@ std::string foldedName(std::string_view name) {
   return utf8::encode(folded);
 }
 
-}  // namespace tavi::platform::posix
+}  // namespace tavi::platform

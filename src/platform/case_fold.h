@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace tavi::platform::posix {
+namespace tavi::platform {
 
 // One letter case for the letters Windows treats as equal in file names: ASCII, Latin-1,
 // Latin Extended-A, Greek and Cyrillic.
@@ -16,4 +16,4 @@ bool sameNameIgnoringCase(std::string_view a, std::string_view b);
 // A key that two names share exactly when sameNameIgnoringCase takes them for the same entry.
 std::string foldedName(std::string_view name);
 
-}  // namespace tavi::platform::posix
+}  // namespace tavi::platform
