@@ -70,8 +70,7 @@ class QtDriver : public scenarios::Driver {
   void answerBoxes(std::vector<scenarios::Answer> answers) override {
     answers_.assign(answers.begin(), answers.end());
     person_ = std::make_unique<BoxAnswerer>([this](QMessageBox& /*box*/) {
-      const scenarios::Answer answer =
-          answers_.empty() ? scenarios::Answer::Ok : answers_.front();
+      const scenarios::Answer answer = answers_.empty() ? scenarios::Answer::Ok : answers_.front();
       if (!answers_.empty()) answers_.pop_front();
       switch (answer) {
         case scenarios::Answer::Yes:
@@ -100,12 +99,8 @@ class QtDriver : public scenarios::Driver {
     if (auto* group = qobject_cast<QGroupBox*>(shown)) return asRead(group->title());
     return {};
   }
-  bool shownVisible(const forms::Control& control) override {
-    return widget(control)->isVisible();
-  }
-  bool shownEnabled(const forms::Control& control) override {
-    return widget(control)->isEnabled();
-  }
+  bool shownVisible(const forms::Control& control) override { return widget(control)->isVisible(); }
+  bool shownEnabled(const forms::Control& control) override { return widget(control)->isEnabled(); }
   forms::Rect shownRect(const forms::Control& control) override {
     const QRect place = widget(control)->geometry();
     return {place.x(), place.y(), place.width(), place.height()};

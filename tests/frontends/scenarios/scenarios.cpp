@@ -36,7 +36,9 @@ std::vector<Scenario> build() {
       {"ClickAButton",
        [](Stage& s) { s.driver.click(s.main.Save); },
        {"SaveClick"},
-       "focus=Save port= option=0 method=-1 second=hidden ended=0", {}, {}},
+       "focus=Save port= option=0 method=-1 second=hidden ended=0",
+       {},
+       {}},
       {"TickAndUntickACheckBox",
        [](Stage& s) {
          s.driver.click(s.main.Option);
@@ -44,7 +46,9 @@ std::vector<Scenario> build() {
          s.driver.click(s.main.Option);
        },
        {"OptionClick 1", "OptionClick 0", "OptionClick 1"},
-       "focus=Option port= option=1 method=-1 second=hidden ended=0", {}, {}},
+       "focus=Option port= option=1 method=-1 second=hidden ended=0",
+       {},
+       {}},
       {"ChooseARadioItemByMouse",
        [](Stage& s) {
          s.driver.click(s.main.Method, 2);
@@ -52,7 +56,9 @@ std::vector<Scenario> build() {
          s.driver.click(s.main.Method, 1);
        },
        {"MethodClick 2", "MethodClick 1"},
-       "focus=Method port= option=0 method=1 second=hidden ended=0", {}, {}},
+       "focus=Method port= option=0 method=1 second=hidden ended=0",
+       {},
+       {}},
       {"ChooseRadioItemsByArrowKeys",
        [](Stage& s) {
          s.driver.click(s.main.Method, 0);
@@ -64,14 +70,18 @@ std::vector<Scenario> build() {
          s.driver.press(Key::Up);
        },
        {"MethodClick 0", "MethodClick 1", "MethodClick 2", "MethodClick 1", "MethodClick 0"},
-       "focus=Method port= option=0 method=0 second=hidden ended=0", {}, {}},
+       "focus=Method port= option=0 method=0 second=hidden ended=0",
+       {},
+       {}},
       {"TypeIntoAField",
        [](Stage& s) {
          s.driver.click(s.main.Port);
          s.driver.type("42");
        },
        {"PortKeyDown 52", "PortChange 4", "PortKeyDown 50", "PortChange 42"},
-       "focus=Port port=42 option=0 method=-1 second=hidden ended=0", {}, {}},
+       "focus=Port port=42 option=0 method=-1 second=hidden ended=0",
+       {},
+       {}},
       {"TabFollowsTheCreationOrderAndSkipsWhatCannotTakeIt",
        [](Stage& s) {
          s.driver.click(s.main.Port);
@@ -81,7 +91,9 @@ std::vector<Scenario> build() {
          s.driver.press(Key::Tab);
        },
        {"PortExit"},
-       "focus=Save port= option=0 method=-1 second=hidden ended=0", {}, {}},
+       "focus=Save port= option=0 method=-1 second=hidden ended=0",
+       {},
+       {}},
       {"EnterAndEscapeReachTheFieldsHandler",
        [](Stage& s) {
          s.driver.click(s.main.Port);
@@ -89,14 +101,18 @@ std::vector<Scenario> build() {
          s.driver.press(Key::Escape);
        },
        {"PortKeyDown 13", "PortKeyDown 27"},
-       "focus=Port port= option=0 method=-1 second=hidden ended=0", {}, {}},
+       "focus=Port port= option=0 method=-1 second=hidden ended=0",
+       {},
+       {}},
       {"EnterPressesTheFocusedButton",
        [](Stage& s) {
          s.driver.click(s.main.Save);
          s.driver.press(Key::Enter);
        },
        {"SaveClick", "SaveClick"},
-       "focus=Save port= option=0 method=-1 second=hidden ended=0", {}, {}},
+       "focus=Save port= option=0 method=-1 second=hidden ended=0",
+       {},
+       {}},
       {"CloseByTheFrameWhileAHandlerRuns",
        [](Stage& s) {
          showSecond(s);
@@ -107,11 +123,15 @@ std::vector<Scenario> build() {
          s.driver.click(s.main.Save);
        },
        {"SaveClick", "SecondHidden", "SaveDone"},
-       "focus=Save port= option=0 method=-1 second=hidden ended=0", {}, {}},
+       "focus=Save port= option=0 method=-1 second=hidden ended=0",
+       {},
+       {}},
       {"CloseTheMainWindowByTheFrame",
        [](Stage& s) { s.driver.closeByFrame(s.main); },
        {},
-       "focus=none port= option=0 method=-1 second=hidden ended=1", {}, {}},
+       "focus=none port= option=0 method=-1 second=hidden ended=1",
+       {},
+       {}},
       {"ACaptionWithAnAmpersandReadsAsWritten",
        [](Stage&) {},
        {},
@@ -135,7 +155,9 @@ std::vector<Scenario> build() {
          s.driver.click(s.main.Disabled);
        },
        {},
-       "focus=none port= option=0 method=-1 second=hidden ended=0", {}, {}},
+       "focus=none port= option=0 method=-1 second=hidden ended=0",
+       {},
+       {}},
       {"AMessageBoxThenAConfirmationAnsweredNo",
        [](Stage& s) {
          s.driver.answerBoxes({Answer::Ok, Answer::No});
