@@ -126,8 +126,14 @@ bool Application::keyDown(Control& control, Key key) {
       if (picture.onClick) picture.onClick();
       return;
     }
-    if (control.onKeyDown) control.onKeyDown(key);
+    // Tab belongs to the window's navigation, as in a dialog: no key handler sees it.
+    if (control.onKeyDown && key != Key::Tab) control.onKeyDown(key);
   });
+  // Enter presses the focused button, as in the system's dialogs.
+  if (key == Key::Enter && control.kind() == ControlKind::Button &&
+      control.form().focused() == &control) {
+    click(control);
+  }
   return true;
 }
 

@@ -49,7 +49,7 @@ class Application {
   bool choose(RadioGroup& group, int itemIndex);
   bool changeText(Edit& edit, std::string text);
   bool changeText(Memo& memo, std::string_view text);
-  bool keyDown(Control& control, Key key);
+  bool keyDown(Control& control, Key key);  // Enter on a button clicks it
   bool focus(Control& control);
   bool scroll(ScrollBar& bar, int position);
   bool closeWindow(Form& form);

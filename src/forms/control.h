@@ -28,7 +28,17 @@ enum class ControlKind : std::uint8_t {
 };
 
 // Keys that handlers look at; any other key arrives as its Windows virtual-key code.
-enum class Key : int { Tab = 9, Enter = 13, Escape = 27, Space = 32, Delete = 46 };
+enum class Key : int {
+  Tab = 9,
+  Enter = 13,
+  Escape = 27,
+  Space = 32,
+  Left = 37,
+  Up = 38,
+  Right = 39,
+  Down = 40,
+  Delete = 46,
+};
 
 // A control of a window: a plain object holding the properties that the logic reads and writes.
 // It never draws. Every change of a property raises its revision, so a front end touches a

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "forms/application.h"
+#include "forms/form.h"
 #include "forms/raised_flag.h"
 
 namespace tavi::forms {
@@ -31,6 +32,13 @@ class InputGate {
   // handler may have kept it elsewhere) and input is taken now.
   bool pressGoesOn(const Control& control) const {
     return control.form().focused() == &control && acceptsInput();
+  }
+  // After its handler, a key goes on to the native control only while the control still holds
+  // the model's focus and can be reached: a handler that moved the focus or took the control
+  // away spent the key. A key that was dropped goes on as it came.
+  bool keyGoesOn(const Control& control, bool delivered) const {
+    return !delivered || (control.form().focused() == &control && control.showing() &&
+                          control.enabled() && control.form().visible());
   }
   // The frame's close box is heard even while a handler runs: the model decides what closing
   // means then (the installer remembers it until it is done).

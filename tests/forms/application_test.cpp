@@ -145,9 +145,18 @@ TEST_F(ApplicationTest, EventsReachTheirHandlers) {
   app.choose(main.Method, 1);
   app.scroll(main.Limit, 90);
   app.keyDown(main.Port, Key::Enter);
+  app.keyDown(main.Port, Key::Tab);  // the window's navigation key: no handler sees it
   EXPECT_EQ(main.log, (Log{"OptionClick 1", "OptionClick 0", "MethodClick 1", "LimitChange 90",
                            "PortKeyDown 13"}));
   EXPECT_FALSE(app.choose(main.Method, 2));  // no such item
+}
+
+TEST_F(ApplicationTest, EnterPressesTheFocusedButtonAndNothingElse) {
+  app.keyDown(main.Save, Key::Enter);
+  app.keyDown(main.Save, Key::Escape);
+  app.keyDown(main.Option, Key::Enter);
+  EXPECT_EQ(main.log, Log{"SaveClick"});
+  EXPECT_FALSE(main.Option.checked());
 }
 
 TEST_F(ApplicationTest, WhatAPersonCannotReachIsNotDelivered) {

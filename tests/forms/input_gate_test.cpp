@@ -63,6 +63,23 @@ TEST_F(InputGateTest, APressGoesOnOnlyWhereTheFocusIsAndWhileInputIsTaken) {
   EXPECT_FALSE(gate.pressGoesOn(window.Save));
 }
 
+TEST_F(InputGateTest, AKeyGoesOnOnlyWhileItsControlKeepsTheFocusAndCanBeReached) {
+  app.focus(window.Port);
+  EXPECT_TRUE(gate.keyGoesOn(window.Port, true));
+  EXPECT_TRUE(gate.keyGoesOn(window.Port, false));
+  // The handler moved the focus: the key is spent, unless it never reached the model.
+  app.focus(window.Save);
+  EXPECT_FALSE(gate.keyGoesOn(window.Port, true));
+  EXPECT_TRUE(gate.keyGoesOn(window.Port, false));
+  // The handler disabled or hid its own control, or the window.
+  app.focus(window.Port);
+  window.Port.setEnabled(false);
+  EXPECT_FALSE(gate.keyGoesOn(window.Port, true));
+  window.Port.setEnabled(true);
+  window.hide();
+  EXPECT_FALSE(gate.keyGoesOn(window.Port, true));
+}
+
 TEST(ApplicationStart, ShowsTheMainWindowUnlessTheProgramEndedWhileStarting) {
   ScriptedDesktop desktop;
   Application app{desktop};

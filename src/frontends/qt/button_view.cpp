@@ -1,7 +1,6 @@
 #include "frontends/qt/button_view.h"
 
 #include <QFontMetrics>
-#include <QKeyEvent>
 #include <QStyle>
 #include <QStyleOptionButton>
 
@@ -22,12 +21,6 @@ ButtonView::ButtonView(forms::Button& button, QWidget& parent, InputSink& input)
 void ButtonView::syncContent(const ViewStyle& /*style*/) {
   const QString caption = QString::fromStdString(forms::withLiteralAmpersands(button_.caption()));
   if (widget_->text() != caption) widget_->setText(caption);
-}
-
-bool ButtonView::keyPressed(QKeyEvent& event) {
-  if (event.key() != Qt::Key_Return && event.key() != Qt::Key_Enter) return false;
-  widget_->click();
-  return true;
 }
 
 bool ButtonView::captionFits(const QFont& font, int width) const {

@@ -16,8 +16,6 @@ class ButtonView : public ControlView {
  private:
   void syncContent(const ViewStyle& style) override;
   bool captionFits(const QFont& font, int width) const override;
-  // Enter presses the focused button, as in the system's dialogs; Space does by itself.
-  bool keyPressed(QKeyEvent& event) override;
   // The button paints its whole face; only its rounded corners would change.
   bool fillsOwnBackground() const override { return false; }
 

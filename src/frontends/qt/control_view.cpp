@@ -86,15 +86,10 @@ bool ControlView::eventFilter(QObject* /*watched*/, QEvent* event) {
     }
     case QEvent::KeyPress: {
       auto& key = static_cast<QKeyEvent&>(*event);
-      if (const auto code = virtualKey(key)) {
-        const bool delivered = input_.deliver(
-            control_, [this, code](forms::Application& app) { app.keyDown(control_, *code); });
-        // The key belonged to the control that had the focus: when a handler moved the focus
-        // away or took the control away, the key goes no further.
-        if (delivered && (control_.form().focused() != &control_ || !control_.showing() ||
-                          !control_.enabled() || !control_.form().visible())) {
-          return true;
-        }
+      // The key belonged to the control that had the focus: when a handler moved the focus
+      // away or took the control away, the key goes no further.
+      if (const auto code = virtualKey(key); code && !input_.keyPressed(control_, *code)) {
+        return true;
       }
       return keyPressed(key);
     }

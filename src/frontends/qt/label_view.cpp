@@ -1,5 +1,7 @@
 #include "frontends/qt/label_view.h"
 
+#include "forms/label_fit.h"
+
 #include <QFontMetrics>
 #include <climits>
 
@@ -29,7 +31,8 @@ LabelView::LabelView(forms::Label& label, QWidget& parent, InputSink& input)
   widget_->setIndent(0);
 }
 
-void LabelView::syncContent(const ViewStyle& /*style*/) {
+void LabelView::syncContent(const ViewStyle& style) {
+  scale_ = style.scale;
   const QString caption = QString::fromStdString(label_.caption());
   if (widget_->text() != caption) widget_->setText(caption);
   if (widget_->wordWrap() != label_.wordWrap()) widget_->setWordWrap(label_.wordWrap());
@@ -41,30 +44,15 @@ QRect LabelView::placement(const QRect& scaled, const QFont& font) {
   const QString text = widget_->text();
   if (text.isEmpty()) return scaled;
   const QFontMetrics metrics(font);
-  QRect placed = scaled;
-  if (label_.wordWrap()) {
-    const int height =
-        metrics.boundingRect(QRect(0, 0, scaled.width(), INT_MAX), Qt::TextWordWrap, text).height();
-    if (height > placed.height()) placed.setHeight(height);
-    return placed;
-  }
-  const QSize needed = metrics.size(0, text) + QSize(1, 0);
-  if (needed.height() > placed.height()) placed.setHeight(needed.height());
-  const int extra = needed.width() - scaled.width();
-  if (extra <= 0) return placed;
-  switch (label_.alignment()) {
-    case forms::Alignment::Left:
-      placed.setWidth(needed.width());
-      break;
-    case forms::Alignment::Right:
-      placed.setLeft(scaled.left() - extra);
-      break;
-    case forms::Alignment::Center:
-      placed.setLeft(scaled.left() - extra / 2);
-      placed.setWidth(needed.width());
-      break;
-  }
-  return placed;
+  // QLabel needs a pixel beyond the text's advance to draw its last character whole.
+  const QSize needed =
+      label_.wordWrap()
+          ? metrics.boundingRect(QRect(0, 0, scaled.width(), INT_MAX), Qt::TextWordWrap, text)
+                .size()
+          : metrics.size(0, text) + QSize(1, 0);
+  const forms::Rect fitted =
+      forms::fittedLabelRect(label_, scale_.design(needed.width()), scale_.design(needed.height()));
+  return scale_.rect(fitted);
 }
 
 }  // namespace tavi::frontends::qt

@@ -5,11 +5,11 @@
 
 #include "forms/controls.h"
 #include "frontends/qt/control_view.h"
+#include "frontends/qt/scale.h"
 
 namespace tavi::frontends::qt {
 
-// A label grows to show its whole caption, as the design system's self-sizing labels do: to
-// the right, to the left when right-aligned, to both sides when centred, down when wrapped.
+// A label, grown to show its whole caption where the model places it.
 class LabelView : public ControlView {
  public:
   LabelView(forms::Label& label, QWidget& parent, InputSink& input);
@@ -22,6 +22,8 @@ class LabelView : public ControlView {
 
   forms::Label& label_;
   std::unique_ptr<QLabel> widget_;
+  // The window's scale at the last sync, which the placement measures with.
+  Scale scale_;
 };
 
 }  // namespace tavi::frontends::qt

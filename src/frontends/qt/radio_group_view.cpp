@@ -1,11 +1,13 @@
 #include "frontends/qt/radio_group_view.h"
 
 #include "forms/literal_caption.h"
+#include "forms/radio_keys.h"
+#include "forms/radio_layout.h"
+#include "frontends/qt/key_codes.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QSignalBlocker>
-#include <algorithm>
 
 namespace tavi::frontends::qt {
 
@@ -57,21 +59,10 @@ void RadioGroupView::syncContent(const ViewStyle& style) {
 
 void RadioGroupView::layOutItems(const ViewStyle& style) {
   if (items_.empty()) return;
-  const QRect area = style.scale.rect(group_.rect());
   const QFontMetrics metrics(style.fonts.font(group_.font(), style.scale));
-  const int count = static_cast<int>(items_.size());
-  const int columns = std::clamp(group_.columns(), 1, count);
-  const int perColumn = (count + columns - 1) / columns;
-  // Below the caption's line, rows share the height; the columns share the width inside the
-  // frame.
-  const int inset = style.scale.px(8);
-  const int columnWidth = std::max(1, (area.width() - inset - style.scale.px(2)) / columns);
-  const int free = std::max(0, area.height() - metrics.height() - style.scale.px(5));
-  const int rowHeight = std::max(1, free / perColumn);
-  const int top = metrics.height() + 1 + (free % perColumn) / 2;
-  for (int i = 0; i < count; ++i) {
-    const QRect place(inset + (i / perColumn) * columnWidth, top + (i % perColumn) * rowHeight,
-                      columnWidth, rowHeight);
+  const auto places = forms::radioItemRects(group_, style.scale.design(metrics.height()));
+  for (std::size_t i = 0; i < items_.size() && i < places.size(); ++i) {
+    const QRect place = style.scale.rect(places[i]);
     if (items_[i]->geometry() != place) items_[i]->setGeometry(place);
   }
 }
@@ -81,22 +72,10 @@ void RadioGroupView::choose(int item) {
 }
 
 bool RadioGroupView::keyPressed(QKeyEvent& event) {
-  const int count = static_cast<int>(items_.size());
-  const int chosen = group_.itemIndex();
-  int next = chosen;
-  switch (event.key()) {
-    case Qt::Key_Up:
-    case Qt::Key_Left:
-      next = chosen < 0 ? 0 : chosen - 1;
-      break;
-    case Qt::Key_Down:
-    case Qt::Key_Right:
-      next = chosen + 1;
-      break;
-    default:
-      return false;
-  }
-  if (next >= 0 && next < count && next != chosen) choose(next);
+  const auto key = virtualKey(event);
+  const auto next = key ? forms::itemForArrow(group_, *key) : std::nullopt;
+  if (!next) return false;
+  if (*next != group_.itemIndex()) choose(*next);
   return true;
 }
 

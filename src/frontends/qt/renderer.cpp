@@ -52,7 +52,7 @@ void Renderer::createView(std::size_t index) {
   forms::Form& form = *app_.forms()[index];
   QWidget* owner = index == 0 ? nullptr : &forms_.front()->window();
   forms_[index] = std::make_unique<FormView>(form, *this, fonts_, platform_, owner,
-                                             [this, &form] { closedByFrame(form); });
+                                             [this, &form] { closeRequested(form); });
 }
 
 void Renderer::afterAction() {
@@ -83,7 +83,13 @@ void Renderer::focusByKeyboard(forms::Control& control) {
   deliver(control, [&control](forms::Application& app) { app.focus(control); });
 }
 
-void Renderer::closedByFrame(forms::Form& form) {
+bool Renderer::keyPressed(forms::Control& control, forms::Key key) {
+  const bool delivered =
+      deliver(control, [&control, key](forms::Application& app) { app.keyDown(control, key); });
+  return gate_.keyGoesOn(control, delivered);
+}
+
+void Renderer::closeRequested(forms::Form& form) {
   if (gate_.closeWindow(form)) afterAction();
 }
 

@@ -42,11 +42,12 @@ class Renderer : public InputSink {
                const std::function<void(forms::Application&)>& event) override;
   bool focusForPress(forms::Control& control) override;
   void focusByKeyboard(forms::Control& control) override;
+  bool keyPressed(forms::Control& control, forms::Key key) override;
+  void closeRequested(forms::Form& form) override;
 
  private:
   FormView* viewOf(const forms::Form& form) const;
   void createView(std::size_t index);
-  void closedByFrame(forms::Form& form);
   // Brings the widgets in line after an action the model took, and ends the loop with the
   // program.
   void afterAction();

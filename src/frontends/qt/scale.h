@@ -16,6 +16,8 @@ struct Scale {
     return {static_cast<double>(pixelsPerInch) / forms::kDesignPixelsPerInch};
   }
   int px(int design) const { return static_cast<int>(std::lround(design * factor)); }
+  // A measured size back in design pixels, rounded up so that nothing measured is cut.
+  int design(int pixels) const { return static_cast<int>(std::ceil(pixels / factor - 1e-9)); }
   // Edges are scaled, not sizes, so that neighbouring controls stay flush.
   QRect rect(const forms::Rect& r) const {
     const int left = px(r.left);

@@ -151,10 +151,8 @@ LRESULT CALLBACK ControlWidget::watchProcedure(HWND window, UINT message, WPARAM
     case WM_KEYDOWN:
       if (control.takesKeyboardFocus()) {
         const auto key = static_cast<forms::Key>(wParam);
-        widget.input_.deliver(
-            control, [&control, key](forms::Application& app) { app.keyDown(control, key); });
-        // The handler may have moved the focus away; the key then is spent.
-        if (GetFocus() != window) return 0;
+        // A handler that moved the focus or took the control away spent the key.
+        if (!widget.input_.keyPressed(control, key) || widget.keyPressed(key)) return 0;
       }
       break;
     case WM_CHAR:
@@ -165,9 +163,16 @@ LRESULT CALLBACK ControlWidget::watchProcedure(HWND window, UINT message, WPARAM
         if (const LRESULT object = accessibleObject(window, wParam)) return object;
       }
       break;
-    case WM_GETDLGCODE:
-      return widget.dialogCode(DefSubclassProc(window, message, wParam, lParam),
-                               reinterpret_cast<const MSG*>(lParam));
+    case WM_GETDLGCODE: {
+      const auto* pressed = reinterpret_cast<const MSG*>(lParam);
+      const LRESULT code =
+          widget.dialogCode(DefSubclassProc(window, message, wParam, lParam), pressed);
+      // No window has a default or a cancel button: Enter and Escape are keys of the focused
+      // control, which the model hears.
+      const bool ownKey = pressed != nullptr && pressed->message == WM_KEYDOWN &&
+                          (pressed->wParam == VK_RETURN || pressed->wParam == VK_ESCAPE);
+      return control.canFocus() && ownKey ? code | DLGC_WANTMESSAGE : code;
+    }
     case WM_NCDESTROY:
       untagWindow(window);
       RemovePropW(window, kWidgetProperty);

@@ -101,6 +101,9 @@ class ControlWidget {
   virtual bool swallowsCharacter(WPARAM /*character*/) const { return false; }
   // The native focus arrived or left; a control that draws its own focus shows it.
   virtual void focusChanged() {}
+  // Keys the widget handles for the control after the model's key event (radio arrows); true
+  // when the key goes no further.
+  virtual bool keyPressed(forms::Key /*key*/) { return false; }
 
   // Binds a native window to this control: lookups by name, notifications to this widget,
   // and for focusable controls the presses, focus changes and keys.
@@ -109,6 +112,8 @@ class ControlWidget {
   virtual void repaint();
 
   InputSink& input() const { return input_; }
+  // The scale of the last sync.
+  Scale scale() const { return scale_.value_or(Scale{}); }
   GdiCache& gdi() const { return gdi_; }
   const forms::Rect& appliedRect() const { return rect_; }
 

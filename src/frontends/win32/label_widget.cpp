@@ -1,5 +1,7 @@
 #include "frontends/win32/label_widget.h"
 
+#include "forms/label_fit.h"
+
 #include "frontends/win32/native_text.h"
 #include "frontends/win32/text_measure.h"
 #include "frontends/win32/wide_text.h"
@@ -33,7 +35,12 @@ HWND LabelWidget::createNative(const NativeStart& start) {
 }
 
 void LabelWidget::measure(HWND parent) {
-  textWidth_ = label_.wordWrap() ? 0 : textExtent(parent, font(), widen(label_.caption())).cx;
+  const std::wstring caption = widen(label_.caption());
+  const forms::Rect& design = label_.rect();
+  const Scale scale = this->scale();
+  const int width = scale.px(design.right()) - scale.px(design.left);
+  textSize_ = label_.wordWrap() ? wrappedExtent(parent, font(), caption, width)
+                                : textExtent(parent, font(), caption);
 }
 
 void LabelWidget::syncContent(const WidgetStyle& /*style*/) {
@@ -47,22 +54,10 @@ void LabelWidget::syncContent(const WidgetStyle& /*style*/) {
   if (synced()) measure(hwnd());
 }
 
-forms::Rect LabelWidget::placement(const forms::Rect& scaled) {
-  const int missing = textWidth_ - scaled.width;
-  if (missing <= 0) return scaled;
-  forms::Rect grown = scaled;
-  grown.width = textWidth_;
-  switch (label_.alignment()) {
-    case forms::Alignment::Left:
-      break;
-    case forms::Alignment::Center:
-      grown.left -= missing / 2;
-      break;
-    case forms::Alignment::Right:
-      grown.left -= missing;
-      break;
-  }
-  return grown;
+forms::Rect LabelWidget::placement(const forms::Rect& /*scaled*/) {
+  const Scale scale = this->scale();
+  return scale.rect(
+      forms::fittedLabelRect(label_, scale.design(textSize_.cx), scale.design(textSize_.cy)));
 }
 
 }  // namespace tavi::frontends::win32

@@ -5,8 +5,8 @@
 
 namespace tavi::frontends::win32 {
 
-// A label. One that does not wrap grows to the width of its text, as a label sized to its
-// caption does, so that a longer translation is never cut off.
+// A label, grown to show its whole caption where the model places it, so that a longer
+// translation is never cut off.
 class LabelWidget : public ControlWidget {
  public:
   LabelWidget(forms::Label& label, InputSink& input, GdiCache& gdi);
@@ -19,7 +19,8 @@ class LabelWidget : public ControlWidget {
 
  private:
   forms::Label& label_;
-  int textWidth_ = 0;
+  // What the caption needs: on one line, or wrapped at the label's width.
+  SIZE textSize_{0, 0};
 };
 
 }  // namespace tavi::frontends::win32

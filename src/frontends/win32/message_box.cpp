@@ -40,10 +40,13 @@ LRESULT CALLBACK centreHook(int code, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 int centredMessageBox(const std::wstring& text, const std::wstring& title, UINT type) {
+  HWND active = GetActiveWindow();
   HHOOK hook = SetWindowsHookExW(WH_CBT, centreHook, nullptr, GetCurrentThreadId());
   const int answer =
       MessageBoxW(nullptr, text.c_str(), title.c_str(), type | MB_TASKMODAL | MB_SETFOREGROUND);
   if (hook != nullptr) UnhookWindowsHookEx(hook);
+  // The window the person was at gets the keyboard back, as from a box it owned.
+  if (active != nullptr && IsWindowVisible(active)) SetActiveWindow(active);
   return answer;
 }
 

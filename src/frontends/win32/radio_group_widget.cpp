@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "forms/radio_keys.h"
+#include "forms/radio_layout.h"
 #include "frontends/win32/native_text.h"
 #include "frontends/win32/text_measure.h"
 #include "frontends/win32/wide_text.h"
@@ -40,13 +42,11 @@ void RadioGroupWidget::syncContent(const WidgetStyle& /*style*/) {
     items_.pop_back();
     placed_.pop_back();
   }
-  RECT area;
-  GetClientRect(hwnd(), &area);
-  const SIZE size{area.right, area.bottom};
+  const std::vector<RECT> places = itemPlaces();
   while (items_.size() < captions.size()) {
     // Made in its place with its caption: nothing moves before the group first shows.
     const int index = static_cast<int>(items_.size());
-    const RECT where = itemPlace(index, size);
+    const RECT where = items_.size() < places.size() ? places[items_.size()] : RECT{};
     const DWORD disabled = control().enabled() ? 0 : WS_DISABLED;
     HWND item = CreateWindowExW(0, L"BUTTON", buttonCaption(captions[items_.size()]).c_str(),
                                 WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON | disabled, where.left,
@@ -98,18 +98,15 @@ void RadioGroupWidget::repaint() {
   RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-RECT RadioGroupWidget::itemPlace(int index, SIZE size) const {
-  const int count = static_cast<int>(group_.items().size());
-  const int columns = std::clamp(group_.columns(), 1, std::max(count, 1));
-  const int rows = std::max((count + columns - 1) / columns, 1);
-  const int textHeight = lineHeight(hwnd(), font());
-  const int inner = std::max(static_cast<int>(size.cy) - textHeight - 5, rows);
-  const int rowHeight = inner / rows;
-  const int top = textHeight + 1 + (inner % rows) / 2;
-  const int margin = std::max(textHeight * 8 / 13, 4);
-  const int columnWidth = std::max((static_cast<int>(size.cx) - 2 * margin + 6) / columns, 1);
-  return {margin + (index / rows) * columnWidth, top + (index % rows) * rowHeight, columnWidth,
-          rowHeight};
+std::vector<RECT> RadioGroupWidget::itemPlaces() const {
+  const Scale scale = this->scale();
+  std::vector<RECT> places;
+  for (const forms::Rect& design :
+       forms::radioItemRects(group_, scale.design(lineHeight(hwnd(), font())))) {
+    const forms::Rect place = scale.rect(design);
+    places.push_back({place.left, place.top, place.width, place.height});
+  }
+  return places;
 }
 
 void RadioGroupWidget::arrangeItems() {
@@ -121,8 +118,9 @@ void RadioGroupWidget::arrangeItems() {
   if (frame.right - frame.left != size.cx || frame.bottom - frame.top != size.cy) {
     SetWindowPos(frame_, nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  for (std::size_t i = 0; i < items_.size(); ++i)
-    place(i, itemPlace(static_cast<int>(i), size));
+  const std::vector<RECT> places = itemPlaces();
+  for (std::size_t i = 0; i < items_.size() && i < places.size(); ++i)
+    place(i, places[i]);
 }
 
 void RadioGroupWidget::place(std::size_t index, const RECT& where) {
@@ -146,6 +144,23 @@ bool RadioGroupWidget::handleMessage(HWND window, UINT message, WPARAM wParam, L
     return true;
   }
   return routeToControl(message, wParam, lParam, result);
+}
+
+LRESULT RadioGroupWidget::dialogCode(LRESULT nativeCode, const MSG* message) {
+  // The model decides which item an arrow chooses, not the dialog navigation.
+  const bool arrow = message != nullptr && message->message == WM_KEYDOWN &&
+                     forms::itemForArrow(group_, static_cast<forms::Key>(message->wParam));
+  return arrow ? nativeCode | DLGC_WANTARROWS : nativeCode;
+}
+
+bool RadioGroupWidget::keyPressed(forms::Key key) {
+  const auto next = forms::itemForArrow(group_, key);
+  if (!next) return false;
+  if (*next != group_.itemIndex()) {
+    const int index = *next;
+    input().deliver(group_, [this, index](forms::Application& app) { app.choose(group_, index); });
+  }
+  return true;
 }
 
 void RadioGroupWidget::command(HWND child, UINT code) {

@@ -23,13 +23,14 @@ class RadioGroupWidget : public ControlWidget, private NativeHost {
   void applyFont(HFONT font) override;
   void applyEnabled(bool enabled) override;
   void repaint() override;
+  LRESULT dialogCode(LRESULT nativeCode, const MSG* message) override;
+  bool keyPressed(forms::Key key) override;
 
  private:
   bool handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                      LRESULT& result) override;
-  // Where the frame and each item go in a group of `size`: the items below the caption, the
-  // rows sharing the height evenly, the columns the width.
-  RECT itemPlace(int index, SIZE size) const;
+  // Where each item goes, left, top, width and height, as the model places them.
+  std::vector<RECT> itemPlaces() const;
   void arrangeItems();
   void place(std::size_t index, const RECT& where);
 

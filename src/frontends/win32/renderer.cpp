@@ -96,6 +96,12 @@ void Renderer::focusByKeyboard(forms::Control& control) {
   if (gate_.act([&] { app_.focus(control); })) sync();
 }
 
+bool Renderer::keyPressed(forms::Control& control, forms::Key key) {
+  const bool delivered =
+      deliver(control, [&control, key](forms::Application& app) { app.keyDown(control, key); });
+  return gate_.keyGoesOn(control, delivered);
+}
+
 void Renderer::closeRequested(forms::Form& form) {
   if (gate_.closeWindow(form)) sync();
 }

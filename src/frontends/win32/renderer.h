@@ -49,6 +49,7 @@ class Renderer final : private FormWindowHost {
                const std::function<void(forms::Application&)>& event) override;
   bool focusForPress(forms::Control& control) override;
   void focusByKeyboard(forms::Control& control) override;
+  bool keyPressed(forms::Control& control, forms::Key key) override;
   void closeRequested(forms::Form& form) override;
   void resync(FormWindow& window) override;
   void restoreFocus(FormWindow& window) override;

@@ -12,6 +12,17 @@ SIZE textExtent(HWND window, HFONT font, const std::wstring& text) {
   return size;
 }
 
+SIZE wrappedExtent(HWND window, HFONT font, const std::wstring& text, int width) {
+  RECT area{0, 0, width, 0};
+  HDC dc = GetDC(window);
+  HGDIOBJ previous = SelectObject(dc, font);
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area,
+            DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+  SelectObject(dc, previous);
+  ReleaseDC(window, dc);
+  return {area.right - area.left, area.bottom - area.top};
+}
+
 int lineHeight(HWND window, HFONT font) {
   TEXTMETRICW metrics{};
   HDC dc = GetDC(window);
