@@ -32,5 +32,5 @@ int main(int argc, char** argv) {
   tavi::frontends::qt::Renderer renderer(installer.app, platform);
   desktop.attach(&renderer);
   installer.start();
-  return tavi::frontends::qt::runEventLoop(renderer);
+  return renderer.run();
 }

@@ -31,5 +31,5 @@ int main(int argc, char** argv) {
   tavi::editor::Editor editor(platform, desktop);
   tavi::frontends::qt::Renderer renderer(editor.app, platform);
   desktop.attach(&renderer);
-  return tavi::frontends::qt::runEventLoop(renderer);
+  return renderer.run();
 }

@@ -43,7 +43,7 @@ class Win32DrawnApplication final : public tavi::tools::DrawnApplication {
   }
 
   fs::path capture(const tavi::forms::Form& form, const fs::path& file) override {
-    tavi::frontends::win32::FormWindow* window = renderer_.window(form);
+    tavi::frontends::win32::FormView* window = renderer_.window(form);
     if (window == nullptr) throw std::runtime_error("no window for " + form.name());
     HWND handle = window->hwnd();
     SetWindowPos(handle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);

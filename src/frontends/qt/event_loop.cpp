@@ -4,7 +4,6 @@
 #include <memory>
 
 #include "frontends/qt/design_style.h"
-#include "frontends/qt/renderer.h"
 
 namespace tavi::frontends::qt {
 
@@ -14,12 +13,6 @@ void prepareApplication(QApplication& application) {
   QApplication::setPalette(style->standardPalette());
   QApplication::setStyle(style.release());
   application.setQuitOnLastWindowClosed(false);
-}
-
-int runEventLoop(Renderer& renderer) {
-  if (!renderer.app().start()) return 0;
-  renderer.sync();
-  return QApplication::exec();
 }
 
 }  // namespace tavi::frontends::qt

@@ -33,11 +33,11 @@ bool paintedOnParent(const forms::Control& control) {
 
 FormView::FormView(forms::Form& form, InputSink& input, const FontResolver& fonts,
                    const platform::Platform& platform, QWidget* owner,
-                   std::function<void()> closedByFrame)
+                   std::function<void()> closeRequested)
     : form_(form),
       fonts_(fonts),
       platform_(platform),
-      window_(std::make_unique<FormWindow>(std::move(closedByFrame), owner)) {
+      window_(std::make_unique<FormWindow>(std::move(closeRequested), owner)) {
   window_->setObjectName(QString::fromStdString(form.name()));
   for (forms::Control* control : form.controls()) {
     auto view = makeView(*control, *window_, input);

@@ -26,7 +26,8 @@ namespace tavi::frontends::qt {
 class FormView {
  public:
   FormView(forms::Form& form, InputSink& input, const FontResolver& fonts,
-           const platform::Platform& platform, QWidget* owner, std::function<void()> closedByFrame);
+           const platform::Platform& platform, QWidget* owner,
+           std::function<void()> closeRequested);
   ~FormView();
   FormView(const FormView&) = delete;
   FormView& operator=(const FormView&) = delete;

@@ -7,12 +7,12 @@ namespace tavi::frontends::qt {
 
 // A secondary window is owned by the main window, so that it stays in front of it and shares
 // its task bar entry.
-FormWindow::FormWindow(std::function<void()> closedByFrame, QWidget* owner)
-    : QWidget(owner, Qt::Window), closedByFrame_(std::move(closedByFrame)) {}
+FormWindow::FormWindow(std::function<void()> closeRequested, QWidget* owner)
+    : QWidget(owner, Qt::Window), closeRequested_(std::move(closeRequested)) {}
 
 void FormWindow::closeEvent(QCloseEvent* event) {
   event->ignore();
-  closedByFrame_();
+  closeRequested_();
 }
 
 }  // namespace tavi::frontends::qt

@@ -9,13 +9,13 @@ namespace tavi::frontends::qt {
 // whether the window hides or the program ends.
 class FormWindow : public QWidget {
  public:
-  FormWindow(std::function<void()> closedByFrame, QWidget* owner);
+  FormWindow(std::function<void()> closeRequested, QWidget* owner);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  std::function<void()> closedByFrame_;
+  std::function<void()> closeRequested_;
 };
 
 }  // namespace tavi::frontends::qt

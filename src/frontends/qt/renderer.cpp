@@ -1,5 +1,6 @@
 #include "frontends/qt/renderer.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 
 namespace tavi::frontends::qt {
@@ -87,6 +88,12 @@ bool Renderer::keyPressed(forms::Control& control, forms::Key key) {
   const bool delivered =
       deliver(control, [&control, key](forms::Application& app) { app.keyDown(control, key); });
   return gate_.keyGoesOn(control, delivered);
+}
+
+int Renderer::run() {
+  if (!app_.start()) return 0;
+  sync();
+  return QApplication::exec();
 }
 
 void Renderer::closeRequested(forms::Form& form) {

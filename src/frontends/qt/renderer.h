@@ -32,6 +32,8 @@ class Renderer : public InputSink {
   // Creates the windows of forms that show for the first time and brings every window in line
   // with its form.
   void sync();
+  // Shows the main window and runs the event loop until the application ends; the exit code.
+  int run();
 
   // The native window of a form and the widget of a control; nullptr until the form has first
   // shown (the main window also once another window has).

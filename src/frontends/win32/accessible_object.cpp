@@ -6,7 +6,7 @@
 
 #include "forms/accessibility.h"
 #include "forms/control.h"
-#include "frontends/win32/control_widget.h"
+#include "frontends/win32/control_view.h"
 #include "frontends/win32/wide_text.h"
 
 namespace tavi::frontends::win32 {
@@ -170,7 +170,7 @@ class NamedAccessible final : public IAccessible {
   ~NamedAccessible() = default;
 
   const forms::Control* control() const {
-    const ControlWidget* widget = ControlWidget::of(window_);
+    const ControlView* widget = ControlView::of(window_);
     return widget != nullptr && widget->hwnd() == window_ ? &widget->control() : nullptr;
   }
 

@@ -1,7 +1,7 @@
 #include "frontends/win32/native_host.h"
 
 #include "frontends/win32/control_tags.h"
-#include "frontends/win32/control_widget.h"
+#include "frontends/win32/control_view.h"
 
 namespace tavi::frontends::win32 {
 
@@ -61,7 +61,7 @@ bool routeToControl(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
   switch (message) {
     case WM_COMMAND: {
       auto child = reinterpret_cast<HWND>(lParam);
-      ControlWidget* widget = child != nullptr ? ControlWidget::of(child) : nullptr;
+      ControlView* widget = child != nullptr ? ControlView::of(child) : nullptr;
       if (widget == nullptr) return false;
       widget->command(child, HIWORD(wParam));
       result = 0;
@@ -69,7 +69,7 @@ bool routeToControl(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
     }
     case WM_HSCROLL: {
       auto child = reinterpret_cast<HWND>(lParam);
-      ControlWidget* widget = child != nullptr ? ControlWidget::of(child) : nullptr;
+      ControlView* widget = child != nullptr ? ControlView::of(child) : nullptr;
       if (widget == nullptr) return false;
       widget->scrolled(LOWORD(wParam), static_cast<short>(HIWORD(wParam)));
       result = 0;
@@ -79,7 +79,7 @@ bool routeToControl(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORLISTBOX: {
-      ControlWidget* widget = ControlWidget::of(reinterpret_cast<HWND>(lParam));
+      ControlView* widget = ControlView::of(reinterpret_cast<HWND>(lParam));
       if (widget == nullptr) return false;
       HBRUSH brush = widget->colors(reinterpret_cast<HDC>(wParam));
       if (brush == nullptr) return false;
@@ -88,7 +88,7 @@ bool routeToControl(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
     }
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      ControlWidget* widget = ControlWidget::of(item.hwndItem);
+      ControlView* widget = ControlView::of(item.hwndItem);
       if (widget == nullptr || !widget->draw(item)) return false;
       result = TRUE;
       return true;

@@ -22,7 +22,7 @@ Renderer::~Renderer() {
     windows_.pop_back();
 }
 
-FormWindow* Renderer::window(const forms::Form& form) const {
+FormView* Renderer::window(const forms::Form& form) const {
   for (const auto& w : windows_) {
     if (w && &w->form() == &form) return w.get();
   }
@@ -30,8 +30,8 @@ FormWindow* Renderer::window(const forms::Form& form) const {
 }
 
 HWND Renderer::nativeWindow(const forms::Control& control) const {
-  FormWindow* w = window(control.form());
-  ControlWidget* widget = w != nullptr ? w->widget(control) : nullptr;
+  FormView* w = window(control.form());
+  ControlView* widget = w != nullptr ? w->widget(control) : nullptr;
   return widget != nullptr ? widget->hwnd() : nullptr;
 }
 
@@ -46,28 +46,27 @@ void Renderer::syncWindows(bool force) {
   // A window gets its native controls when it first shows: most of the editor's never do.
   for (std::size_t i = 0; i < forms.size(); ++i) {
     if (windows_[i] || !forms[i]->visible()) continue;
-    if (i > 0) createWindow(0);  // the owner of every other window
-    createWindow(i);
+    if (i > 0) createView(0);  // the owner of every other window
+    createView(i);
   }
   for (const auto& w : windows_) {
     if (w) w->sync(force);
   }
 }
 
-void Renderer::createWindow(std::size_t index) {
+void Renderer::createView(std::size_t index) {
   if (windows_[index]) return;
   HWND owner = index == 0 ? nullptr : windows_.front()->hwnd();
-  FormWindowHost& host = *this;
-  windows_[index] =
-      std::make_unique<FormWindow>(*app_.forms()[index], host, gdi_, platform_, owner);
+  FormViewHost& host = *this;
+  windows_[index] = std::make_unique<FormView>(*app_.forms()[index], host, gdi_, platform_, owner);
 }
 
-void Renderer::resync(FormWindow& window) {
+void Renderer::resync(FormView& window) {
   const auto syncing = gate_.syncing();
   window.sync(true);
 }
 
-void Renderer::restoreFocus(FormWindow& window) {
+void Renderer::restoreFocus(FormView& window) {
   const auto syncing = gate_.syncing();
   window.focusModelControl();
 }
@@ -75,8 +74,8 @@ void Renderer::restoreFocus(FormWindow& window) {
 bool Renderer::deliver(forms::Control& source,
                        const std::function<void(forms::Application&)>& event) {
   // The native window may now show what the model does not take: the next sync compares it.
-  if (FormWindow* w = window(source.form())) {
-    if (ControlWidget* widget = w->widget(source)) widget->invalidate();
+  if (FormView* w = window(source.form())) {
+    if (ControlView* widget = w->widget(source)) widget->invalidate();
   }
   if (!gate_.act([&] { event(app_); })) return false;
   // An ended application stops the loop as soon as this message's dispatch returns.

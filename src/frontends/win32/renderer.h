@@ -9,7 +9,7 @@
 #include "forms/application.h"
 #include "forms/input_gate.h"
 #include "frontends/win32/com_apartment.h"
-#include "frontends/win32/form_window.h"
+#include "frontends/win32/form_view.h"
 #include "frontends/win32/gdi_cache.h"
 
 namespace tavi::platform {
@@ -21,7 +21,7 @@ namespace tavi::frontends::win32 {
 // Draws every window of an application with the system's own controls and turns a person's
 // actions on them into the application's events. It holds no behaviour: after every event it
 // brings the windows in line with the model, touching only what changed.
-class Renderer final : private FormWindowHost {
+class Renderer final : private FormViewHost {
  public:
   Renderer(forms::Application& app, const platform::Platform& platform);
   ~Renderer() override;
@@ -40,7 +40,7 @@ class Renderer final : private FormWindowHost {
 
   // The window of a form; nullptr until the form has first shown (the main window also once
   // another window has).
-  FormWindow* window(const forms::Form& form) const;
+  FormView* window(const forms::Form& form) const;
   // The outer native window of a control; nullptr when it has none yet.
   HWND nativeWindow(const forms::Control& control) const;
 
@@ -51,12 +51,12 @@ class Renderer final : private FormWindowHost {
   void focusByKeyboard(forms::Control& control) override;
   bool keyPressed(forms::Control& control, forms::Key key) override;
   void closeRequested(forms::Form& form) override;
-  void resync(FormWindow& window) override;
-  void restoreFocus(FormWindow& window) override;
+  void resync(FormView& window) override;
+  void restoreFocus(FormView& window) override;
 
   void dispatchMessage(MSG& message);
   void syncWindows(bool force);
-  void createWindow(std::size_t index);
+  void createView(std::size_t index);
 
   ComApartment com_;
   forms::Application& app_;
@@ -64,7 +64,7 @@ class Renderer final : private FormWindowHost {
   // Before the windows: fonts and brushes outlive every window that draws with them.
   GdiCache gdi_;
   // In the application's creation order; empty for a form that has not shown yet.
-  std::vector<std::unique_ptr<FormWindow>> windows_;
+  std::vector<std::unique_ptr<FormView>> windows_;
   forms::InputGate gate_{app_};
 };
 

@@ -19,7 +19,7 @@ RendererTest::~RendererTest() {
 }
 
 HWND RendererTest::native(const forms::Form& form) const {
-  FormWindow* window = renderer.window(form);
+  FormView* window = renderer.window(form);
   return window != nullptr ? window->hwnd() : nullptr;
 }
 

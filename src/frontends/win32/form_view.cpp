@@ -1,4 +1,4 @@
-#include "frontends/win32/form_window.h"
+#include "frontends/win32/form_view.h"
 
 #include <algorithm>
 
@@ -6,8 +6,8 @@
 #include "frontends/win32/control_tags.h"
 #include "frontends/win32/dpi.h"
 #include "frontends/win32/native_text.h"
+#include "frontends/win32/view_factory.h"
 #include "frontends/win32/wide_text.h"
-#include "frontends/win32/widget_factory.h"
 #include "platform/platform.h"
 
 namespace tavi::frontends::win32 {
@@ -20,8 +20,8 @@ constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 
 }  // namespace
 
-FormWindow::FormWindow(forms::Form& form, FormWindowHost& host, GdiCache& gdi,
-                       const platform::Platform& platform, HWND owner)
+FormView::FormView(forms::Form& form, FormViewHost& host, GdiCache& gdi,
+                   const platform::Platform& platform, HWND owner)
     : form_(form), host_(host), gdi_(gdi), platform_(platform), owner_(owner) {
   hwnd_ = createHostWindow(kFormWindowClass, *this, kStyle, kExStyle, owner);
   tagWindow(hwnd_, form_.name());
@@ -30,16 +30,16 @@ FormWindow::FormWindow(forms::Form& form, FormWindowHost& host, GdiCache& gdi,
   scale_ = Scale{dpi_, form_.pixelsPerInch()};
 }
 
-FormWindow::~FormWindow() {
+FormView::~FormView() {
   if (hwnd_ != nullptr) DestroyWindow(hwnd_);
 }
 
-ControlWidget* FormWindow::widget(const forms::Control& control) const {
+ControlView* FormView::widget(const forms::Control& control) const {
   auto found = byControl_.find(&control);
   return found != byControl_.end() ? found->second : nullptr;
 }
 
-void FormWindow::ensureWidgets() {
+void FormView::ensureViews() {
   std::vector<forms::Control*> fresh;
   for (forms::Control* control : form_.controls()) {
     if (!byControl_.contains(control)) fresh.push_back(control);
@@ -62,11 +62,11 @@ void FormWindow::ensureWidgets() {
       order.begin(), order.end(),
       [](const forms::Control* a, const forms::Control* b) { return depth(*a) < depth(*b); });
   for (forms::Control* control : order) {
-    ControlWidget* parent = control->parent() != nullptr ? widget(*control->parent()) : nullptr;
-    auto created = makeWidget(*control, host_, gdi_);
+    ControlView* parent = control->parent() != nullptr ? widget(*control->parent()) : nullptr;
+    auto created = makeView(*control, host_, gdi_);
     const COLORREF beneath = parent != nullptr ? parent->background() : background_;
     created->create(parent != nullptr ? parent->hwnd() : hwnd_,
-                    WidgetStyle{scale_, beneath, toolTips_.get()});
+                    ViewStyle{scale_, beneath, toolTips_.get()});
     byControl_.emplace(control, created.get());
     widgets_.push_back(std::move(created));
   }
@@ -80,14 +80,14 @@ void FormWindow::ensureWidgets() {
   }
 }
 
-int FormWindow::depth(const forms::Control& control) {
+int FormView::depth(const forms::Control& control) {
   int levels = 0;
   for (const forms::Control* c = control.parent(); c != nullptr; c = c->parent())
     ++levels;
   return levels;
 }
 
-bool FormWindow::raised(const forms::Control& control) const {
+bool FormView::raised(const forms::Control& control) const {
   if (control.kind() == forms::ControlKind::Label) return true;
   const forms::Rect& mine = control.rect();
   for (const forms::Control* other : form_.controls()) {
@@ -102,25 +102,25 @@ bool FormWindow::raised(const forms::Control& control) const {
   return false;
 }
 
-void FormWindow::sync(bool force) {
+void FormView::sync(bool force) {
   scale_ = Scale{dpi_, form_.pixelsPerInch()};
   const bool rescaled = !syncedScale_ || *syncedScale_ != scale_;
   syncedScale_ = scale_;
 
   syncFrame(rescaled);
   syncIcon(rescaled);
-  ensureWidgets();
+  ensureViews();
   for (const auto& w : widgets_) {
     const forms::Control& control = w->control();
-    ControlWidget* parent = control.parent() != nullptr ? widget(*control.parent()) : nullptr;
+    ControlView* parent = control.parent() != nullptr ? widget(*control.parent()) : nullptr;
     const COLORREF beneath = parent != nullptr ? parent->background() : background_;
-    w->sync(WidgetStyle{scale_, beneath, toolTips_.get()}, force);
+    w->sync(ViewStyle{scale_, beneath, toolTips_.get()}, force);
   }
   syncVisibility();
   if (GetActiveWindow() == hwnd_) focusModelControl();
 }
 
-void FormWindow::syncFrame(bool rescaled) {
+void FormView::syncFrame(bool rescaled) {
   setWindowText(hwnd_, widen(form_.caption()));
 
   const COLORREF background = colorRef(form_.color(), GetSysColor(COLOR_BTNFACE));
@@ -137,7 +137,7 @@ void FormWindow::syncFrame(bool rescaled) {
   }
 }
 
-void FormWindow::resizeClient(SIZE client) {
+void FormView::resizeClient(SIZE client) {
   // The frame as the system draws it now, which may differ from what the density promises.
   RECT outer;
   RECT inner;
@@ -162,7 +162,7 @@ void FormWindow::resizeClient(SIZE client) {
   }
 }
 
-void FormWindow::syncIcon(bool rescaled) {
+void FormView::syncIcon(bool rescaled) {
   if (!rescaled && iconFile_ == form_.iconFile()) return;
   iconFile_ = form_.iconFile();
   const std::filesystem::path file =
@@ -171,7 +171,7 @@ void FormWindow::syncIcon(bool rescaled) {
   icons_.apply(hwnd_);
 }
 
-void FormWindow::syncVisibility() {
+void FormView::syncVisibility() {
   if (!form_.visible()) {
     if (IsWindowVisible(hwnd_)) ShowWindow(hwnd_, SW_HIDE);
     return;
@@ -190,7 +190,7 @@ void FormWindow::syncVisibility() {
   }
 }
 
-void FormWindow::centreOnDesktop() {
+void FormView::centreOnDesktop() {
   HMONITOR monitor =
       MonitorFromWindow(owner_ != nullptr ? owner_ : hwnd_, MONITOR_DEFAULTTOPRIMARY);
   MONITORINFO info{};
@@ -208,9 +208,9 @@ void FormWindow::centreOnDesktop() {
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void FormWindow::focusModelControl() {
+void FormView::focusModelControl() {
   forms::Control* focused = form_.focused();
-  ControlWidget* target = focused != nullptr ? widget(*focused) : nullptr;
+  ControlView* target = focused != nullptr ? widget(*focused) : nullptr;
   HWND native = target != nullptr && IsWindowVisible(target->focusTarget()) &&
                         IsWindowEnabled(target->focusTarget())
                     ? target->focusTarget()
@@ -218,15 +218,15 @@ void FormWindow::focusModelControl() {
   if (GetFocus() != native) SetFocus(native);
 }
 
-void FormWindow::dpiChanged(int dpi, const RECT& suggested) {
+void FormView::dpiChanged(int dpi, const RECT& suggested) {
   dpi_ = dpi;
   host_.resync(*this);  // lays the controls out at the new density and sizes the window
   SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-bool FormWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                               LRESULT& result) {
+bool FormView::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                             LRESULT& result) {
   switch (message) {
     case WM_CLOSE:
       host_.closeRequested(form_);

@@ -1,25 +1,25 @@
-#include "frontends/win32/panel_widget.h"
+#include "frontends/win32/panel_view.h"
 
 #include "frontends/win32/wide_text.h"
 
 namespace tavi::frontends::win32 {
 
-PanelWidget::PanelWidget(forms::Panel& panel, InputSink& input, GdiCache& gdi)
-    : ControlWidget(panel, input, gdi), panel_(panel) {}
+PanelView::PanelView(forms::Panel& panel, InputSink& input, GdiCache& gdi)
+    : ControlView(panel, input, gdi), panel_(panel) {}
 
-HWND PanelWidget::createNative(const NativeStart& start) {
+HWND PanelView::createNative(const NativeStart& start) {
   const forms::Rect& r = start.rect;
   return createHostWindow(
       kHostWindowClass, *this, WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | start.state,
       WS_EX_CONTROLPARENT, start.parent, L"", {r.left, r.top, r.width, r.height});
 }
 
-void PanelWidget::syncContent(const WidgetStyle& /*style*/) {
+void PanelView::syncContent(const ViewStyle& /*style*/) {
   if (synced()) InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
-bool PanelWidget::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                LRESULT& result) {
+bool PanelView::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                              LRESULT& result) {
   switch (message) {
     case WM_ERASEBKGND: {
       RECT area;
@@ -41,7 +41,7 @@ bool PanelWidget::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM
   }
 }
 
-void PanelWidget::paint(HDC dc) const {
+void PanelView::paint(HDC dc) const {
   RECT area;
   GetClientRect(hwnd(), &area);
   if (panel_.bevel()) {

@@ -1,17 +1,17 @@
-#include "frontends/win32/progress_bar_widget.h"
+#include "frontends/win32/progress_bar_view.h"
 
 #include <commctrl.h>
 
 namespace tavi::frontends::win32 {
 
-ProgressBarWidget::ProgressBarWidget(forms::ProgressBar& bar, InputSink& input, GdiCache& gdi)
-    : ControlWidget(bar, input, gdi), bar_(bar) {}
+ProgressBarView::ProgressBarView(forms::ProgressBar& bar, InputSink& input, GdiCache& gdi)
+    : ControlView(bar, input, gdi), bar_(bar) {}
 
-HWND ProgressBarWidget::createNative(const NativeStart& start) {
+HWND ProgressBarView::createNative(const NativeStart& start) {
   return createChild(PROGRESS_CLASSW, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, start);
 }
 
-void ProgressBarWidget::syncContent(const WidgetStyle& /*style*/) {
+void ProgressBarView::syncContent(const ViewStyle& /*style*/) {
   PBRANGE range{};
   SendMessageW(hwnd(), PBM_GETRANGE, FALSE, reinterpret_cast<LPARAM>(&range));
   if (range.iLow != 0 || range.iHigh != bar_.max()) {

@@ -1,4 +1,4 @@
-#include "frontends/win32/radio_group_widget.h"
+#include "frontends/win32/radio_group_view.h"
 
 #include <algorithm>
 
@@ -10,10 +10,10 @@
 
 namespace tavi::frontends::win32 {
 
-RadioGroupWidget::RadioGroupWidget(forms::RadioGroup& group, InputSink& input, GdiCache& gdi)
-    : ControlWidget(group, input, gdi), group_(group) {}
+RadioGroupView::RadioGroupView(forms::RadioGroup& group, InputSink& input, GdiCache& gdi)
+    : ControlView(group, input, gdi), group_(group) {}
 
-HWND RadioGroupWidget::createNative(const NativeStart& start) {
+HWND RadioGroupView::createNative(const NativeStart& start) {
   const forms::Rect& r = start.rect;
   HWND container =
       createHostWindow(kHostWindowClass, *this, WS_CHILD | WS_CLIPSIBLINGS | start.state,
@@ -26,14 +26,14 @@ HWND RadioGroupWidget::createNative(const NativeStart& start) {
   return container;
 }
 
-HWND RadioGroupWidget::focusTarget() const {
+HWND RadioGroupView::focusTarget() const {
   const int chosen = group_.itemIndex();
   if (chosen >= 0 && chosen < static_cast<int>(items_.size())) return items_[chosen];
   return items_.empty() ? hwnd() : items_.front();
 }
 
-void RadioGroupWidget::syncContent(const WidgetStyle& /*style*/) {
-  if (ControlWidget::of(frame_) == nullptr) adopt(frame_);
+void RadioGroupView::syncContent(const ViewStyle& /*style*/) {
+  if (ControlView::of(frame_) == nullptr) adopt(frame_);
   setWindowText(frame_, buttonCaption(group_.caption()));
 
   const auto& captions = group_.items();
@@ -76,29 +76,29 @@ void RadioGroupWidget::syncContent(const WidgetStyle& /*style*/) {
   arrangeItems();
 }
 
-void RadioGroupWidget::applyGeometry(const forms::Rect& rect) {
-  ControlWidget::applyGeometry(rect);
+void RadioGroupView::applyGeometry(const forms::Rect& rect) {
+  ControlView::applyGeometry(rect);
   arrangeItems();
 }
 
-void RadioGroupWidget::applyFont(HFONT font) {
+void RadioGroupView::applyFont(HFONT font) {
   SendMessageW(frame_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   for (HWND item : items_)
     SendMessageW(item, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
-void RadioGroupWidget::applyEnabled(bool enabled) {
+void RadioGroupView::applyEnabled(bool enabled) {
   EnableWindow(hwnd(), enabled ? TRUE : FALSE);
   EnableWindow(frame_, enabled ? TRUE : FALSE);
   for (HWND item : items_)
     EnableWindow(item, enabled ? TRUE : FALSE);
 }
 
-void RadioGroupWidget::repaint() {
+void RadioGroupView::repaint() {
   RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-std::vector<RECT> RadioGroupWidget::itemPlaces() const {
+std::vector<RECT> RadioGroupView::itemPlaces() const {
   const Scale scale = this->scale();
   std::vector<RECT> places;
   for (const forms::Rect& design :
@@ -109,7 +109,7 @@ std::vector<RECT> RadioGroupWidget::itemPlaces() const {
   return places;
 }
 
-void RadioGroupWidget::arrangeItems() {
+void RadioGroupView::arrangeItems() {
   RECT area;
   GetClientRect(hwnd(), &area);
   const SIZE size{area.right, area.bottom};
@@ -123,7 +123,7 @@ void RadioGroupWidget::arrangeItems() {
     place(i, places[i]);
 }
 
-void RadioGroupWidget::place(std::size_t index, const RECT& where) {
+void RadioGroupView::place(std::size_t index, const RECT& where) {
   RECT& placed = placed_[index];
   if (placed.left == where.left && placed.top == where.top && placed.right == where.right &&
       placed.bottom == where.bottom) {
@@ -134,8 +134,8 @@ void RadioGroupWidget::place(std::size_t index, const RECT& where) {
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-bool RadioGroupWidget::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                     LRESULT& result) {
+bool RadioGroupView::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                   LRESULT& result) {
   if (message == WM_ERASEBKGND) {
     RECT area;
     GetClientRect(window, &area);
@@ -146,14 +146,14 @@ bool RadioGroupWidget::handleMessage(HWND window, UINT message, WPARAM wParam, L
   return routeToControl(message, wParam, lParam, result);
 }
 
-LRESULT RadioGroupWidget::dialogCode(LRESULT nativeCode, const MSG* message) {
+LRESULT RadioGroupView::dialogCode(LRESULT nativeCode, const MSG* message) {
   // The model decides which item an arrow chooses, not the dialog navigation.
   const bool arrow = message != nullptr && message->message == WM_KEYDOWN &&
                      forms::itemForArrow(group_, static_cast<forms::Key>(message->wParam));
   return arrow ? nativeCode | DLGC_WANTARROWS : nativeCode;
 }
 
-bool RadioGroupWidget::keyPressed(forms::Key key) {
+bool RadioGroupView::keyPressed(forms::Key key) {
   const auto next = forms::itemForArrow(group_, key);
   if (!next) return false;
   if (*next != group_.itemIndex()) {
@@ -163,7 +163,7 @@ bool RadioGroupWidget::keyPressed(forms::Key key) {
   return true;
 }
 
-void RadioGroupWidget::command(HWND child, UINT code) {
+void RadioGroupView::command(HWND child, UINT code) {
   if (code != BN_CLICKED) return;
   const auto found = std::find(items_.begin(), items_.end(), child);
   if (found == items_.end()) return;

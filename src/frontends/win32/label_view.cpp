@@ -1,4 +1,4 @@
-#include "frontends/win32/label_widget.h"
+#include "frontends/win32/label_view.h"
 
 #include "forms/label_fit.h"
 
@@ -26,15 +26,15 @@ constexpr DWORD kAlignmentStyles = SS_TYPEMASK;
 
 }  // namespace
 
-LabelWidget::LabelWidget(forms::Label& label, InputSink& input, GdiCache& gdi)
-    : ControlWidget(label, input, gdi), label_(label) {}
+LabelView::LabelView(forms::Label& label, InputSink& input, GdiCache& gdi)
+    : ControlView(label, input, gdi), label_(label) {}
 
-HWND LabelWidget::createNative(const NativeStart& start) {
+HWND LabelView::createNative(const NativeStart& start) {
   return createChild(L"STATIC", widen(label_.caption()),
                      WS_CHILD | WS_CLIPSIBLINGS | SS_NOPREFIX | alignmentStyle(label_), 0, start);
 }
 
-void LabelWidget::measure(HWND parent) {
+void LabelView::measure(HWND parent) {
   const std::wstring caption = widen(label_.caption());
   const forms::Rect& design = label_.rect();
   const Scale scale = this->scale();
@@ -43,7 +43,7 @@ void LabelWidget::measure(HWND parent) {
                                 : textExtent(parent, font(), caption);
 }
 
-void LabelWidget::syncContent(const WidgetStyle& /*style*/) {
+void LabelView::syncContent(const ViewStyle& /*style*/) {
   const auto style = static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE));
   const DWORD wanted = (style & ~kAlignmentStyles) | alignmentStyle(label_);
   if (style != wanted) {
@@ -54,7 +54,7 @@ void LabelWidget::syncContent(const WidgetStyle& /*style*/) {
   if (synced()) measure(hwnd());
 }
 
-forms::Rect LabelWidget::placement(const forms::Rect& /*scaled*/) {
+forms::Rect LabelView::placement(const forms::Rect& /*scaled*/) {
   const Scale scale = this->scale();
   return scale.rect(
       forms::fittedLabelRect(label_, scale.design(textSize_.cx), scale.design(textSize_.cy)));

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "forms/form.h"
-#include "frontends/win32/control_widget.h"
+#include "frontends/win32/control_view.h"
 #include "frontends/win32/gdi_cache.h"
 #include "frontends/win32/input_sink.h"
 #include "frontends/win32/native_host.h"
@@ -25,29 +25,29 @@ class Platform;
 namespace tavi::frontends::win32 {
 
 // What a form's window asks of the renderer beyond delivering input.
-class FormWindowHost : public InputSink {
+class FormViewHost : public InputSink {
  public:
   // Brings the window in line with the model again now (its density or the colours of the
   // desktop changed), as a sync.
-  virtual void resync(class FormWindow& window) = 0;
+  virtual void resync(class FormView& window) = 0;
   // Puts the native focus where the model has it, without telling the model.
-  virtual void restoreFocus(class FormWindow& window) = 0;
+  virtual void restoreFocus(class FormView& window) = 0;
 };
 
 // The top-level window of one form, with a widget for each of its controls.
-class FormWindow : private NativeHost {
+class FormView : private NativeHost {
  public:
   // `owner`: the main window, which secondary windows belong to; nullptr for the main window.
-  FormWindow(forms::Form& form, FormWindowHost& host, GdiCache& gdi,
-             const platform::Platform& platform, HWND owner);
-  ~FormWindow() override;
-  FormWindow(const FormWindow&) = delete;
-  FormWindow& operator=(const FormWindow&) = delete;
+  FormView(forms::Form& form, FormViewHost& host, GdiCache& gdi, const platform::Platform& platform,
+           HWND owner);
+  ~FormView() override;
+  FormView(const FormView&) = delete;
+  FormView& operator=(const FormView&) = delete;
 
   forms::Form& form() const { return form_; }
   HWND hwnd() const { return hwnd_; }
   const Scale& scale() const { return scale_; }
-  ControlWidget* widget(const forms::Control& control) const;
+  ControlView* widget(const forms::Control& control) const;
   // The tips of the controls whose captions the window cuts.
   const ToolTips& toolTips() const { return *toolTips_; }
 
@@ -60,7 +60,7 @@ class FormWindow : private NativeHost {
  private:
   bool handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                      LRESULT& result) override;
-  void ensureWidgets();
+  void ensureViews();
   // Whether the control is stacked above its earlier siblings: a label, or what lies on one.
   bool raised(const forms::Control& control) const;
   static int depth(const forms::Control& control);
@@ -72,13 +72,13 @@ class FormWindow : private NativeHost {
   void dpiChanged(int dpi, const RECT& suggested);
 
   forms::Form& form_;
-  FormWindowHost& host_;
+  FormViewHost& host_;
   GdiCache& gdi_;
   const platform::Platform& platform_;
   HWND owner_;
   // Declared before the window, so the window, and with it every child, goes first.
-  std::vector<std::unique_ptr<ControlWidget>> widgets_;
-  std::unordered_map<const forms::Control*, ControlWidget*> byControl_;
+  std::vector<std::unique_ptr<ControlView>> widgets_;
+  std::unordered_map<const forms::Control*, ControlView*> byControl_;
   HWND hwnd_ = nullptr;
   std::unique_ptr<ToolTips> toolTips_;
 

@@ -15,7 +15,7 @@
 namespace tavi::frontends::win32 {
 
 // What a control's window is drawn with, given by the window that holds it.
-struct WidgetStyle {
+struct ViewStyle {
   Scale scale;
   // The background that a control of inherited colour shows: its panel's or its window's.
   COLORREF parentBackground = 0;
@@ -35,12 +35,12 @@ struct NativeStart {
 // The native window of one control. It shows the control's properties and hands the person's
 // actions on it to the model; it decides nothing itself. Its windows are children of the form
 // or panel window and die with it.
-class ControlWidget {
+class ControlView {
  public:
-  ControlWidget(forms::Control& control, InputSink& input, GdiCache& gdi);
-  ControlWidget(const ControlWidget&) = delete;
-  ControlWidget& operator=(const ControlWidget&) = delete;
-  virtual ~ControlWidget() = default;
+  ControlView(forms::Control& control, InputSink& input, GdiCache& gdi);
+  ControlView(const ControlView&) = delete;
+  ControlView& operator=(const ControlView&) = delete;
+  virtual ~ControlView() = default;
 
   forms::Control& control() const { return control_; }
   // The outer native window.
@@ -49,11 +49,11 @@ class ControlWidget {
   virtual HWND focusTarget() const { return hwnd_; }
 
   // Creates the native window(s) inside `parent`, already as the control is: the first sync.
-  void create(HWND parent, const WidgetStyle& style);
+  void create(HWND parent, const ViewStyle& style);
   // Brings the windows in line with the control: its content when the control changed since
   // the last sync (or `force`), and geometry, visibility, state, font and colours where they
   // differ from what the windows show.
-  void sync(const WidgetStyle& style, bool force);
+  void sync(const ViewStyle& style, bool force);
   // A person changed the native window: the next sync compares its content with the model.
   void invalidate() { syncedRevision_.reset(); }
 
@@ -71,7 +71,7 @@ class ControlWidget {
   virtual HBRUSH colors(HDC dc);
 
   // The widget behind a native window of a control; nullptr for other windows.
-  static ControlWidget* of(HWND window);
+  static ControlView* of(HWND window);
 
  protected:
   virtual HWND createNative(const NativeStart& start) = 0;
@@ -83,7 +83,7 @@ class ControlWidget {
   // Whether the window was synced before: content set at creation needs no redraw.
   bool synced() const { return syncedRevision_.has_value(); }
   // Captions, values and items. Compares with what the window shows and touches only that.
-  virtual void syncContent(const WidgetStyle& style) = 0;
+  virtual void syncContent(const ViewStyle& style) = 0;
   // Where the window goes, given the control's scaled rectangle.
   virtual forms::Rect placement(const forms::Rect& scaled) { return scaled; }
   virtual void applyGeometry(const forms::Rect& rect);

@@ -1,4 +1,4 @@
-#include "frontends/win32/edit_widgets.h"
+#include "frontends/win32/edit_views.h"
 
 #include <string>
 
@@ -33,34 +33,34 @@ bool isKey(const MSG* message, WPARAM key) {
 
 }  // namespace
 
-EditWidget::EditWidget(forms::Edit& edit, InputSink& input, GdiCache& gdi)
-    : ControlWidget(edit, input, gdi), edit_(edit) {}
+EditView::EditView(forms::Edit& edit, InputSink& input, GdiCache& gdi)
+    : ControlView(edit, input, gdi), edit_(edit) {}
 
-HWND EditWidget::createNative(const NativeStart& start) {
+HWND EditView::createNative(const NativeStart& start) {
   const DWORD readOnly = edit_.readOnly() ? ES_READONLY : 0;
   const DWORD border = edit_.border() ? WS_EX_CLIENTEDGE : 0;
   return createChild(L"EDIT", widen(edit_.text()), kEditStyle | ES_AUTOHSCROLL | readOnly, border,
                      start);
 }
 
-void EditWidget::syncContent(const WidgetStyle& /*style*/) {
+void EditView::syncContent(const ViewStyle& /*style*/) {
   setWindowText(hwnd(), widen(edit_.text()));
   syncReadOnly(hwnd(), edit_.readOnly());
   syncBorder(hwnd(), edit_.border());
 }
 
-void EditWidget::command(HWND /*child*/, UINT code) {
+void EditView::command(HWND /*child*/, UINT code) {
   if (code != EN_CHANGE) return;
   std::string text = narrow(windowText(hwnd()));
   input().deliver(
       edit_, [this, &text](forms::Application& app) { app.changeText(edit_, std::move(text)); });
 }
 
-LRESULT EditWidget::dialogCode(LRESULT nativeCode, const MSG* message) {
+LRESULT EditView::dialogCode(LRESULT nativeCode, const MSG* message) {
   return isKey(message, VK_RETURN) ? nativeCode | DLGC_WANTMESSAGE : nativeCode;
 }
 
-bool EditWidget::captionFits() const {
+bool EditView::captionFits() const {
   RECT client;
   GetClientRect(hwnd(), &client);
   const auto margins = static_cast<DWORD>(SendMessageW(hwnd(), EM_GETMARGINS, 0, 0));
@@ -68,29 +68,29 @@ bool EditWidget::captionFits() const {
   return textExtent(hwnd(), font(), widen(edit_.text())).cx <= room;
 }
 
-MemoWidget::MemoWidget(forms::Memo& memo, InputSink& input, GdiCache& gdi)
-    : ControlWidget(memo, input, gdi), memo_(memo) {}
+MemoView::MemoView(forms::Memo& memo, InputSink& input, GdiCache& gdi)
+    : ControlView(memo, input, gdi), memo_(memo) {}
 
-HWND MemoWidget::createNative(const NativeStart& start) {
+HWND MemoView::createNative(const NativeStart& start) {
   return createChild(L"EDIT", widen(memo_.text()),
                      kEditStyle | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL,
                      WS_EX_CLIENTEDGE, start);
 }
 
-void MemoWidget::syncContent(const WidgetStyle& /*style*/) {
+void MemoView::syncContent(const ViewStyle& /*style*/) {
   // Rewriting an unchanged text would move the caret while the person types; the control
   // holds its breaks as CR LF, as the model does.
   if (narrow(windowText(hwnd())) == memo_.text()) return;
   SetWindowTextW(hwnd(), widen(memo_.text()).c_str());
 }
 
-void MemoWidget::command(HWND /*child*/, UINT code) {
+void MemoView::command(HWND /*child*/, UINT code) {
   if (code != EN_CHANGE) return;
   const std::string text = narrow(windowText(hwnd()));
   input().deliver(memo_, [this, &text](forms::Application& app) { app.changeText(memo_, text); });
 }
 
-LRESULT MemoWidget::dialogCode(LRESULT nativeCode, const MSG* message) {
+LRESULT MemoView::dialogCode(LRESULT nativeCode, const MSG* message) {
   if (isKey(message, VK_TAB)) return nativeCode & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB);
   return nativeCode;
 }

@@ -1,4 +1,4 @@
-#include "frontends/win32/picture_widget.h"
+#include "frontends/win32/picture_view.h"
 
 namespace tavi::frontends::win32 {
 
@@ -18,16 +18,16 @@ std::uint32_t over(std::uint32_t pixel, COLORREF background) {
 
 }  // namespace
 
-PictureWidget::PictureWidget(forms::Picture& picture, InputSink& input, GdiCache& gdi)
-    : ControlWidget(picture, input, gdi), picture_(picture) {}
+PictureView::PictureView(forms::Picture& picture, InputSink& input, GdiCache& gdi)
+    : ControlView(picture, input, gdi), picture_(picture) {}
 
-HWND PictureWidget::createNative(const NativeStart& start) {
+HWND PictureView::createNative(const NativeStart& start) {
   const DWORD tabStop = picture_.takesKeyboardFocus() ? WS_TABSTOP : 0;
   return createChild(L"STATIC", L"",
                      WS_CHILD | WS_CLIPSIBLINGS | SS_OWNERDRAW | SS_NOTIFY | tabStop, 0, start);
 }
 
-void PictureWidget::syncContent(const WidgetStyle& /*style*/) {
+void PictureView::syncContent(const ViewStyle& /*style*/) {
   const LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_STYLE);
   const LONG_PTR wanted = picture_.takesKeyboardFocus()
                               ? style | WS_TABSTOP
@@ -36,11 +36,11 @@ void PictureWidget::syncContent(const WidgetStyle& /*style*/) {
   compose();
 }
 
-void PictureWidget::repaint() {
+void PictureView::repaint() {
   compose();
 }
 
-void PictureWidget::compose() {
+void PictureView::compose() {
   if (picture_.image() == shown_ && background() == shownBackground_) return;
   shown_ = picture_.image();
   shownBackground_ = background();
@@ -50,7 +50,7 @@ void PictureWidget::compose() {
   if (synced()) InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
-bool PictureWidget::draw(const DRAWITEMSTRUCT& item) {
+bool PictureView::draw(const DRAWITEMSTRUCT& item) {
   const RECT& area = item.rcItem;
   const int width = area.right - area.left;
   const int height = area.bottom - area.top;
@@ -76,7 +76,7 @@ bool PictureWidget::draw(const DRAWITEMSTRUCT& item) {
   return true;
 }
 
-LRESULT PictureWidget::dialogCode(LRESULT nativeCode, const MSG* message) {
+LRESULT PictureView::dialogCode(LRESULT nativeCode, const MSG* message) {
   // Enter is the picture's action, not the window's default button.
   if (message != nullptr && message->message == WM_KEYDOWN && message->wParam == VK_RETURN) {
     return nativeCode | DLGC_WANTMESSAGE;
@@ -84,11 +84,11 @@ LRESULT PictureWidget::dialogCode(LRESULT nativeCode, const MSG* message) {
   return nativeCode;
 }
 
-void PictureWidget::focusChanged() {
+void PictureView::focusChanged() {
   if (picture_.takesKeyboardFocus()) InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
-void PictureWidget::command(HWND /*child*/, UINT code) {
+void PictureView::command(HWND /*child*/, UINT code) {
   if (code != STN_CLICKED) return;
   input().deliver(picture_, [this](forms::Application& app) { app.click(picture_); });
 }

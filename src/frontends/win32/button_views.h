@@ -1,20 +1,20 @@
 #pragma once
 
 #include "forms/controls.h"
-#include "frontends/win32/control_widget.h"
+#include "frontends/win32/control_view.h"
 
 namespace tavi::frontends::win32 {
 
 // A push button; a click is the model's click.
-class ButtonWidget : public ControlWidget {
+class ButtonView : public ControlView {
  public:
-  ButtonWidget(forms::Button& button, InputSink& input, GdiCache& gdi);
+  ButtonView(forms::Button& button, InputSink& input, GdiCache& gdi);
   void command(HWND child, UINT code) override;
   HBRUSH colors(HDC dc) override;
 
  protected:
   HWND createNative(const NativeStart& start) override;
-  void syncContent(const WidgetStyle& style) override;
+  void syncContent(const ViewStyle& style) override;
   COLORREF inheritedBackground(COLORREF /*parent*/) const override {
     return GetSysColor(COLOR_BTNFACE);
   }
@@ -26,14 +26,14 @@ class ButtonWidget : public ControlWidget {
 
 // A check box whose tick the model decides: a click asks the model to toggle it, and the
 // sync shows the result.
-class CheckBoxWidget : public ControlWidget {
+class CheckBoxView : public ControlView {
  public:
-  CheckBoxWidget(forms::CheckBox& box, InputSink& input, GdiCache& gdi);
+  CheckBoxView(forms::CheckBox& box, InputSink& input, GdiCache& gdi);
   void command(HWND child, UINT code) override;
 
  protected:
   HWND createNative(const NativeStart& start) override;
-  void syncContent(const WidgetStyle& style) override;
+  void syncContent(const ViewStyle& style) override;
   bool captionFits() const override;
 
  private:

@@ -1,20 +1,20 @@
 #pragma once
 
 #include "forms/controls.h"
-#include "frontends/win32/control_widget.h"
+#include "frontends/win32/control_view.h"
 
 namespace tavi::frontends::win32 {
 
 // A one-line edit field. Typing changes the model's text; Enter reaches the model as a key
 // instead of the dialog navigation.
-class EditWidget : public ControlWidget {
+class EditView : public ControlView {
  public:
-  EditWidget(forms::Edit& edit, InputSink& input, GdiCache& gdi);
+  EditView(forms::Edit& edit, InputSink& input, GdiCache& gdi);
   void command(HWND child, UINT code) override;
 
  protected:
   HWND createNative(const NativeStart& start) override;
-  void syncContent(const WidgetStyle& style) override;
+  void syncContent(const ViewStyle& style) override;
   COLORREF inheritedBackground(COLORREF /*parent*/) const override {
     return GetSysColor(COLOR_WINDOW);
   }
@@ -30,14 +30,14 @@ class EditWidget : public ControlWidget {
 };
 
 // A multi-line edit field; Tab leaves it, as in the other windows of the suite.
-class MemoWidget : public ControlWidget {
+class MemoView : public ControlView {
  public:
-  MemoWidget(forms::Memo& memo, InputSink& input, GdiCache& gdi);
+  MemoView(forms::Memo& memo, InputSink& input, GdiCache& gdi);
   void command(HWND child, UINT code) override;
 
  protected:
   HWND createNative(const NativeStart& start) override;
-  void syncContent(const WidgetStyle& style) override;
+  void syncContent(const ViewStyle& style) override;
   COLORREF inheritedBackground(COLORREF /*parent*/) const override {
     return GetSysColor(COLOR_WINDOW);
   }

@@ -1,21 +1,21 @@
 #pragma once
 
 #include "forms/controls.h"
-#include "frontends/win32/control_widget.h"
+#include "frontends/win32/control_view.h"
 
 namespace tavi::frontends::win32 {
 
 // A horizontal scroll bar. Every move of the person, arrows, pages and the dragged thumb,
 // asks the model for the new position; the model clamps it and decides whether it changed.
-class ScrollBarWidget : public ControlWidget {
+class ScrollBarView : public ControlView {
  public:
-  ScrollBarWidget(forms::ScrollBar& bar, InputSink& input, GdiCache& gdi);
+  ScrollBarView(forms::ScrollBar& bar, InputSink& input, GdiCache& gdi);
   void scrolled(UINT code, int thumbPosition) override;
   HBRUSH colors(HDC /*dc*/) override { return nullptr; }
 
  protected:
   HWND createNative(const NativeStart& start) override;
-  void syncContent(const WidgetStyle& style) override;
+  void syncContent(const ViewStyle& style) override;
 
  private:
   forms::ScrollBar& bar_;

@@ -1,18 +1,18 @@
-#include "frontends/win32/scroll_bar_widget.h"
+#include "frontends/win32/scroll_bar_view.h"
 
 #include <optional>
 
 namespace tavi::frontends::win32 {
 
-ScrollBarWidget::ScrollBarWidget(forms::ScrollBar& bar, InputSink& input, GdiCache& gdi)
-    : ControlWidget(bar, input, gdi), bar_(bar) {}
+ScrollBarView::ScrollBarView(forms::ScrollBar& bar, InputSink& input, GdiCache& gdi)
+    : ControlView(bar, input, gdi), bar_(bar) {}
 
-HWND ScrollBarWidget::createNative(const NativeStart& start) {
+HWND ScrollBarView::createNative(const NativeStart& start) {
   return createChild(L"SCROLLBAR", L"", WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | SBS_HORZ, 0,
                      start);
 }
 
-void ScrollBarWidget::syncContent(const WidgetStyle& /*style*/) {
+void ScrollBarView::syncContent(const ViewStyle& /*style*/) {
   SCROLLINFO shown{};
   shown.cbSize = sizeof shown;
   shown.fMask = SIF_RANGE | SIF_POS;
@@ -28,7 +28,7 @@ void ScrollBarWidget::syncContent(const WidgetStyle& /*style*/) {
   SetScrollInfo(hwnd(), SB_CTL, &wanted, synced() ? TRUE : FALSE);
 }
 
-void ScrollBarWidget::scrolled(UINT code, int thumbPosition) {
+void ScrollBarView::scrolled(UINT code, int thumbPosition) {
   const int position = bar_.position();
   std::optional<int> wanted;
   switch (code) {

@@ -3,22 +3,22 @@
 #include <vector>
 
 #include "forms/controls.h"
-#include "frontends/win32/control_widget.h"
+#include "frontends/win32/control_view.h"
 #include "frontends/win32/native_host.h"
 
 namespace tavi::frontends::win32 {
 
 // A radio group: a group box with one radio button per item, the items in columns, filled
 // column by column. The model chooses the item; a click asks it to.
-class RadioGroupWidget : public ControlWidget, private NativeHost {
+class RadioGroupView : public ControlView, private NativeHost {
  public:
-  RadioGroupWidget(forms::RadioGroup& group, InputSink& input, GdiCache& gdi);
+  RadioGroupView(forms::RadioGroup& group, InputSink& input, GdiCache& gdi);
   HWND focusTarget() const override;
   void command(HWND child, UINT code) override;
 
  protected:
   HWND createNative(const NativeStart& start) override;
-  void syncContent(const WidgetStyle& style) override;
+  void syncContent(const ViewStyle& style) override;
   void applyGeometry(const forms::Rect& rect) override;
   void applyFont(HFONT font) override;
   void applyEnabled(bool enabled) override;

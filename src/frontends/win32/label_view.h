@@ -1,20 +1,20 @@
 #pragma once
 
 #include "forms/controls.h"
-#include "frontends/win32/control_widget.h"
+#include "frontends/win32/control_view.h"
 
 namespace tavi::frontends::win32 {
 
 // A label, grown to show its whole caption where the model places it, so that a longer
 // translation is never cut off.
-class LabelWidget : public ControlWidget {
+class LabelView : public ControlView {
  public:
-  LabelWidget(forms::Label& label, InputSink& input, GdiCache& gdi);
+  LabelView(forms::Label& label, InputSink& input, GdiCache& gdi);
 
  protected:
   HWND createNative(const NativeStart& start) override;
   void measure(HWND parent) override;
-  void syncContent(const WidgetStyle& style) override;
+  void syncContent(const ViewStyle& style) override;
   forms::Rect placement(const forms::Rect& scaled) override;
 
  private:

@@ -1,4 +1,4 @@
-#include "frontends/win32/control_widget.h"
+#include "frontends/win32/control_view.h"
 
 #include <commctrl.h>
 
@@ -11,7 +11,7 @@ namespace tavi::frontends::win32 {
 
 namespace {
 
-constexpr const wchar_t* kWidgetProperty = L"Tavi.Widget";
+constexpr const wchar_t* kViewProperty = L"Tavi.View";
 
 // Sent to itself by a control that received the focus, so that the model hears of it once
 // the native focus change is complete.
@@ -22,14 +22,14 @@ UINT focusArrivedMessage() {
 
 }  // namespace
 
-ControlWidget::ControlWidget(forms::Control& control, InputSink& input, GdiCache& gdi)
+ControlView::ControlView(forms::Control& control, InputSink& input, GdiCache& gdi)
     : control_(control), input_(input), gdi_(gdi) {}
 
-ControlWidget* ControlWidget::of(HWND window) {
-  return static_cast<ControlWidget*>(GetPropW(window, kWidgetProperty));
+ControlView* ControlView::of(HWND window) {
+  return static_cast<ControlView*>(GetPropW(window, kViewProperty));
 }
 
-void ControlWidget::create(HWND parent, const WidgetStyle& style) {
+void ControlView::create(HWND parent, const ViewStyle& style) {
   scale_ = style.scale;
   font_ = gdi_.font(control_.font(), style.scale);
   parentBackground_ = style.parentBackground;
@@ -50,21 +50,21 @@ void ControlWidget::create(HWND parent, const WidgetStyle& style) {
   }
 }
 
-HWND ControlWidget::createChild(const wchar_t* windowClass, const std::wstring& text, DWORD style,
-                                DWORD exStyle, const NativeStart& start) {
+HWND ControlView::createChild(const wchar_t* windowClass, const std::wstring& text, DWORD style,
+                              DWORD exStyle, const NativeStart& start) {
   const forms::Rect& r = start.rect;
   return CreateWindowExW(exStyle, windowClass, text.c_str(), style | start.state, r.left, r.top,
                          r.width, r.height, start.parent, nullptr, GetModuleHandleW(nullptr),
                          nullptr);
 }
 
-void ControlWidget::adopt(HWND native, int item) {
-  SetPropW(native, kWidgetProperty, this);
+void ControlView::adopt(HWND native, int item) {
+  SetPropW(native, kViewProperty, this);
   tagWindow(native, control_.name(), item);
   SetWindowSubclass(native, watchProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
 }
 
-void ControlWidget::sync(const WidgetStyle& style, bool force) {
+void ControlView::sync(const ViewStyle& style, bool force) {
   if (hwnd_ == nullptr) return;
   bool contentDue = force || !syncedRevision_ || *syncedRevision_ != control_.revision() ||
                     !scale_ || *scale_ != style.scale;
@@ -109,32 +109,32 @@ void ControlWidget::sync(const WidgetStyle& style, bool force) {
   if (recoloured) repaint();
 }
 
-void ControlWidget::applyGeometry(const forms::Rect& rect) {
+void ControlView::applyGeometry(const forms::Rect& rect) {
   SetWindowPos(hwnd_, nullptr, rect.left, rect.top, rect.width, rect.height,
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void ControlWidget::applyFont(HFONT font) {
+void ControlView::applyFont(HFONT font) {
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
-void ControlWidget::applyEnabled(bool enabled) {
+void ControlView::applyEnabled(bool enabled) {
   EnableWindow(hwnd_, enabled ? TRUE : FALSE);
 }
 
-void ControlWidget::repaint() {
+void ControlView::repaint() {
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-HBRUSH ControlWidget::colors(HDC dc) {
+HBRUSH ControlView::colors(HDC dc) {
   SetTextColor(dc, textColor_);
   SetBkColor(dc, background_);
   return gdi_.brush(background_);
 }
 
-LRESULT CALLBACK ControlWidget::watchProcedure(HWND window, UINT message, WPARAM wParam,
-                                               LPARAM lParam, UINT_PTR id, DWORD_PTR self) {
-  auto& widget = *reinterpret_cast<ControlWidget*>(self);
+LRESULT CALLBACK ControlView::watchProcedure(HWND window, UINT message, WPARAM wParam,
+                                             LPARAM lParam, UINT_PTR id, DWORD_PTR self) {
+  auto& widget = *reinterpret_cast<ControlView*>(self);
   forms::Control& control = widget.control_;
   switch (message) {
     case WM_LBUTTONDOWN:
@@ -175,7 +175,7 @@ LRESULT CALLBACK ControlWidget::watchProcedure(HWND window, UINT message, WPARAM
     }
     case WM_NCDESTROY:
       untagWindow(window);
-      RemovePropW(window, kWidgetProperty);
+      RemovePropW(window, kViewProperty);
       RemoveWindowSubclass(window, watchProcedure, id);
       break;
     default:

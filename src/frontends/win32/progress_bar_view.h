@@ -1,19 +1,19 @@
 #pragma once
 
 #include "forms/controls.h"
-#include "frontends/win32/control_widget.h"
+#include "frontends/win32/control_view.h"
 
 namespace tavi::frontends::win32 {
 
 // The system's progress bar; it only shows the model's position.
-class ProgressBarWidget : public ControlWidget {
+class ProgressBarView : public ControlView {
  public:
-  ProgressBarWidget(forms::ProgressBar& bar, InputSink& input, GdiCache& gdi);
+  ProgressBarView(forms::ProgressBar& bar, InputSink& input, GdiCache& gdi);
   HBRUSH colors(HDC /*dc*/) override { return nullptr; }
 
  protected:
   HWND createNative(const NativeStart& start) override;
-  void syncContent(const WidgetStyle& style) override;
+  void syncContent(const ViewStyle& style) override;
 
  private:
   forms::ProgressBar& bar_;

@@ -1,4 +1,4 @@
-#include "frontends/win32/button_widgets.h"
+#include "frontends/win32/button_views.h"
 
 #include "frontends/win32/native_text.h"
 #include "frontends/win32/text_measure.h"
@@ -15,44 +15,44 @@ int captionWidth(HWND button, HFONT font, const std::string& caption) {
 
 }  // namespace
 
-ButtonWidget::ButtonWidget(forms::Button& button, InputSink& input, GdiCache& gdi)
-    : ControlWidget(button, input, gdi), button_(button) {}
+ButtonView::ButtonView(forms::Button& button, InputSink& input, GdiCache& gdi)
+    : ControlView(button, input, gdi), button_(button) {}
 
-HWND ButtonWidget::createNative(const NativeStart& start) {
+HWND ButtonView::createNative(const NativeStart& start) {
   return createChild(L"BUTTON", buttonCaption(button_.caption()),
                      WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | BS_PUSHBUTTON, 0, start);
 }
 
-void ButtonWidget::syncContent(const WidgetStyle& /*style*/) {
+void ButtonView::syncContent(const ViewStyle& /*style*/) {
   setWindowText(hwnd(), buttonCaption(button_.caption()));
 }
 
-bool ButtonWidget::captionFits() const {
+bool ButtonView::captionFits() const {
   // The face's edge and the focus rectangle take a few pixels on either side.
   const int edges = 2 * (GetSystemMetrics(SM_CXEDGE) + 1);
   return captionWidth(hwnd(), font(), button_.caption()) <= appliedRect().width - edges;
 }
 
-void ButtonWidget::command(HWND /*child*/, UINT code) {
+void ButtonView::command(HWND /*child*/, UINT code) {
   if (code != BN_CLICKED) return;
   input().deliver(button_, [this](forms::Application& app) { app.click(button_); });
 }
 
-HBRUSH ButtonWidget::colors(HDC dc) {
+HBRUSH ButtonView::colors(HDC dc) {
   // Only the corners around the button's face show this: the colour of what lies beneath.
   SetBkColor(dc, parentBackground());
   return gdi().brush(parentBackground());
 }
 
-CheckBoxWidget::CheckBoxWidget(forms::CheckBox& box, InputSink& input, GdiCache& gdi)
-    : ControlWidget(box, input, gdi), box_(box) {}
+CheckBoxView::CheckBoxView(forms::CheckBox& box, InputSink& input, GdiCache& gdi)
+    : ControlView(box, input, gdi), box_(box) {}
 
-HWND CheckBoxWidget::createNative(const NativeStart& start) {
+HWND CheckBoxView::createNative(const NativeStart& start) {
   return createChild(L"BUTTON", buttonCaption(box_.caption()),
                      WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | BS_CHECKBOX, 0, start);
 }
 
-void CheckBoxWidget::syncContent(const WidgetStyle& /*style*/) {
+void CheckBoxView::syncContent(const ViewStyle& /*style*/) {
   setWindowText(hwnd(), buttonCaption(box_.caption()));
   const WPARAM state = box_.checked() ? BST_CHECKED : BST_UNCHECKED;
   if (static_cast<WPARAM>(SendMessageW(hwnd(), BM_GETCHECK, 0, 0)) != state) {
@@ -60,14 +60,14 @@ void CheckBoxWidget::syncContent(const WidgetStyle& /*style*/) {
   }
 }
 
-bool CheckBoxWidget::captionFits() const {
+bool CheckBoxView::captionFits() const {
   // The box takes the height of a character, and the gap after it half a character more.
   const int line = lineHeight(hwnd(), font());
   const int mark = line + line / 2;
   return captionWidth(hwnd(), font(), box_.caption()) <= appliedRect().width - mark;
 }
 
-void CheckBoxWidget::command(HWND /*child*/, UINT code) {
+void CheckBoxView::command(HWND /*child*/, UINT code) {
   if (code != BN_CLICKED) return;
   input().deliver(box_, [this](forms::Application& app) { app.click(box_); });
 }
