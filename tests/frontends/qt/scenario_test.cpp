@@ -32,6 +32,8 @@ Qt::Key qtKey(forms::Key key) {
       return Qt::Key_Return;
     case forms::Key::Escape:
       return Qt::Key_Escape;
+    case forms::Key::Space:
+      return Qt::Key_Space;
     case forms::Key::Left:
       return Qt::Key_Left;
     case forms::Key::Up:
