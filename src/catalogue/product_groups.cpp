@@ -86,10 +86,6 @@ constexpr auto kGroupOfIndex = [] {
   return result;
 }();
 
-bool holds(const ProductGroup& group, ProductIndex index) {
-  return std::ranges::find(group.products, index) != group.products.end();
-}
-
 }  // namespace
 
 std::span<const ProductGroup> allGroups() {
@@ -117,7 +113,7 @@ bool isProduct(ProductIndex index) {
 }
 
 std::string checkBoxName(const ProductGroup& group, ProductIndex index) {
-  if (!holds(group, index)) {
+  if (groupOfProduct(index) != &group) {
     throw std::invalid_argument("product " + std::to_string(index) + " is not in the group " +
                                 std::string(group.key));
   }
