@@ -1,7 +1,6 @@
 #include "frontends/win32/button_views.h"
 
 #include "frontends/win32/native_text.h"
-#include "frontends/win32/text_measure.h"
 #include "frontends/win32/wide_text.h"
 
 namespace tavi::frontends::win32 {
@@ -9,8 +8,8 @@ namespace tavi::frontends::win32 {
 namespace {
 
 // The width of a caption as the button draws it, in the button's font.
-int captionWidth(HWND button, HFONT font, const std::string& caption) {
-  return textExtent(button, font, widen(caption)).cx;
+int captionWidth(const TextMeasure& text, HFONT font, const std::string& caption) {
+  return text.extent(font, widen(caption)).cx;
 }
 
 }  // namespace
@@ -30,7 +29,7 @@ void ButtonView::syncContent(const ViewStyle& /*style*/) {
 bool ButtonView::captionFits() const {
   // The face's edge and the focus rectangle take a few pixels on either side.
   const int edges = 2 * (GetSystemMetrics(SM_CXEDGE) + 1);
-  return captionWidth(hwnd(), font(), button_.caption()) <= appliedRect().width - edges;
+  return captionWidth(gdi().text(), font(), button_.caption()) <= appliedRect().width - edges;
 }
 
 void ButtonView::command(HWND /*child*/, UINT code) {
@@ -62,9 +61,9 @@ void CheckBoxView::syncContent(const ViewStyle& /*style*/) {
 
 bool CheckBoxView::captionFits() const {
   // The box takes the height of a character, and the gap after it half a character more.
-  const int line = lineHeight(hwnd(), font());
+  const int line = gdi().text().lineHeight(font());
   const int mark = line + line / 2;
-  return captionWidth(hwnd(), font(), box_.caption()) <= appliedRect().width - mark;
+  return captionWidth(gdi().text(), font(), box_.caption()) <= appliedRect().width - mark;
 }
 
 void CheckBoxView::command(HWND /*child*/, UINT code) {

@@ -35,7 +35,7 @@ void ControlView::create(HWND parent, const ViewStyle& style) {
   parentBackground_ = style.parentBackground;
   background_ = colorRef(control_.color(), inheritedBackground(style.parentBackground));
   textColor_ = colorRef(control_.font().color, GetSysColor(COLOR_WINDOWTEXT));
-  measure(parent);
+  measure();
   rect_ = placement(style.scale.rect(control_.rect()));
   enabled_ = control_.enabled();
   shown_ = control_.visible();

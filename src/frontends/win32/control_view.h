@@ -79,7 +79,7 @@ class ControlView {
   static HWND createChild(const wchar_t* windowClass, const std::wstring& text, DWORD style,
                           DWORD exStyle, const NativeStart& start);
   // Measures what placement() needs before the window exists, in the window's font.
-  virtual void measure(HWND /*parent*/) {}
+  virtual void measure() {}
   // Whether the window was synced before: content set at creation needs no redraw.
   bool synced() const { return syncedRevision_.has_value(); }
   // Captions, values and items. Compares with what the window shows and touches only that.

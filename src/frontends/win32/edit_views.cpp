@@ -3,7 +3,6 @@
 #include <string>
 
 #include "frontends/win32/native_text.h"
-#include "frontends/win32/text_measure.h"
 #include "frontends/win32/wide_text.h"
 
 namespace tavi::frontends::win32 {
@@ -65,7 +64,7 @@ bool EditView::captionFits() const {
   GetClientRect(hwnd(), &client);
   const auto margins = static_cast<DWORD>(SendMessageW(hwnd(), EM_GETMARGINS, 0, 0));
   const int room = client.right - LOWORD(margins) - HIWORD(margins);
-  return textExtent(hwnd(), font(), widen(edit_.text())).cx <= room;
+  return gdi().text().extent(font(), widen(edit_.text())).cx <= room;
 }
 
 MemoView::MemoView(forms::Memo& memo, InputSink& input, GdiCache& gdi)

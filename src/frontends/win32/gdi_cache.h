@@ -9,6 +9,7 @@
 #include "forms/color.h"
 #include "forms/font.h"
 #include "frontends/win32/scale.h"
+#include "frontends/win32/text_measure.h"
 
 namespace tavi::frontends::win32 {
 
@@ -17,7 +18,7 @@ namespace tavi::frontends::win32 {
 COLORREF colorRef(const forms::Color& color, COLORREF inherited);
 
 // Brushes by colour and fonts by face, height and weight, made once and kept while any
-// window may still draw with them.
+// window may still draw with them; and the context that measures text in those fonts.
 class GdiCache {
  public:
   GdiCache() = default;
@@ -27,10 +28,12 @@ class GdiCache {
 
   HBRUSH brush(COLORREF color);
   HFONT font(const forms::Font& font, const Scale& scale);
+  const TextMeasure& text() const { return text_; }
 
  private:
   std::map<COLORREF, HBRUSH> brushes_;
   std::map<std::tuple<std::string, int, bool>, HFONT> fonts_;
+  TextMeasure text_;
 };
 
 }  // namespace tavi::frontends::win32

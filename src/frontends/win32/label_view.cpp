@@ -3,7 +3,6 @@
 #include "forms/label_fit.h"
 
 #include "frontends/win32/native_text.h"
-#include "frontends/win32/text_measure.h"
 #include "frontends/win32/wide_text.h"
 
 namespace tavi::frontends::win32 {
@@ -34,13 +33,13 @@ HWND LabelView::createNative(const NativeStart& start) {
                      WS_CHILD | WS_CLIPSIBLINGS | SS_NOPREFIX | alignmentStyle(label_), 0, start);
 }
 
-void LabelView::measure(HWND parent) {
+void LabelView::measure() {
   const std::wstring caption = widen(label_.caption());
   const forms::Rect& design = label_.rect();
   const Scale scale = this->scale();
   const int width = scale.px(design.right()) - scale.px(design.left);
-  textSize_ = label_.wordWrap() ? wrappedExtent(parent, font(), caption, width)
-                                : textExtent(parent, font(), caption);
+  textSize_ = label_.wordWrap() ? gdi().text().wrappedExtent(font(), caption, width)
+                                : gdi().text().extent(font(), caption);
 }
 
 void LabelView::syncContent(const ViewStyle& /*style*/) {
@@ -51,7 +50,7 @@ void LabelView::syncContent(const ViewStyle& /*style*/) {
     InvalidateRect(hwnd(), nullptr, TRUE);
   }
   setWindowText(hwnd(), widen(label_.caption()));
-  if (synced()) measure(hwnd());
+  if (synced()) measure();
 }
 
 forms::Rect LabelView::placement(const forms::Rect& /*scaled*/) {

@@ -13,7 +13,7 @@ class LabelView : public ControlView {
 
  protected:
   HWND createNative(const NativeStart& start) override;
-  void measure(HWND parent) override;
+  void measure() override;
   void syncContent(const ViewStyle& style) override;
   forms::Rect placement(const forms::Rect& scaled) override;
 

@@ -5,7 +5,6 @@
 #include "forms/radio_keys.h"
 #include "forms/radio_layout.h"
 #include "frontends/win32/native_text.h"
-#include "frontends/win32/text_measure.h"
 #include "frontends/win32/wide_text.h"
 
 namespace tavi::frontends::win32 {
@@ -102,7 +101,7 @@ std::vector<RECT> RadioGroupView::itemPlaces() const {
   const Scale scale = this->scale();
   std::vector<RECT> places;
   for (const forms::Rect& design :
-       forms::radioItemRects(group_, scale.design(lineHeight(hwnd(), font())))) {
+       forms::radioItemRects(group_, scale.design(gdi().text().lineHeight(font())))) {
     const forms::Rect place = scale.rect(design);
     places.push_back({place.left, place.top, place.width, place.height});
   }
