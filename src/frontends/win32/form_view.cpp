@@ -8,6 +8,7 @@
 #include "frontends/win32/native_text.h"
 #include "frontends/win32/view_factory.h"
 #include "frontends/win32/wide_text.h"
+#include "frontends/win32/work_area.h"
 #include "platform/platform.h"
 
 namespace tavi::frontends::win32 {
@@ -191,21 +192,7 @@ void FormView::syncVisibility() {
 }
 
 void FormView::centreOnDesktop() {
-  HMONITOR monitor =
-      MonitorFromWindow(owner_ != nullptr ? owner_ : hwnd_, MONITOR_DEFAULTTOPRIMARY);
-  MONITORINFO info{};
-  info.cbSize = sizeof info;
-  GetMonitorInfoW(monitor, &info);
-  RECT outer;
-  GetWindowRect(hwnd_, &outer);
-  const RECT& desk = info.rcWork;
-  const int width = outer.right - outer.left;
-  const int height = outer.bottom - outer.top;
-  const int left = desk.left + (desk.right - desk.left - width) / 2;
-  const int top = desk.top + (desk.bottom - desk.top - height) / 2;
-  // A window taller than the desktop keeps its caption on the screen.
-  SetWindowPos(hwnd_, nullptr, left, top < desk.top ? desk.top : top, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  centreInWorkArea(hwnd_, owner_ != nullptr ? owner_ : hwnd_);
 }
 
 void FormView::focusModelControl() {

@@ -2,24 +2,13 @@
 
 #include <string_view>
 
+#include "frontends/win32/work_area.h"
+
 namespace tavi::frontends::win32 {
 
 namespace {
 
 constexpr const wchar_t* kCentredProperty = L"Tavi.Centred";
-
-void centreOnScreen(HWND box) {
-  HMONITOR monitor = MonitorFromWindow(GetActiveWindow(), MONITOR_DEFAULTTOPRIMARY);
-  MONITORINFO info{};
-  info.cbSize = sizeof info;
-  GetMonitorInfoW(monitor, &info);
-  RECT outer;
-  GetWindowRect(box, &outer);
-  const RECT& desk = info.rcWork;
-  const int left = desk.left + (desk.right - desk.left - (outer.right - outer.left)) / 2;
-  const int top = desk.top + (desk.bottom - desk.top - (outer.bottom - outer.top)) / 2;
-  SetWindowPos(box, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
 
 // Catches the box as it is first activated, before it is drawn, and centres it.
 LRESULT CALLBACK centreHook(int code, WPARAM wParam, LPARAM lParam) {
@@ -29,7 +18,7 @@ LRESULT CALLBACK centreHook(int code, WPARAM wParam, LPARAM lParam) {
     GetClassNameW(box, windowClass, 16);
     if (std::wstring_view(windowClass) == L"#32770" && GetPropW(box, kCentredProperty) == nullptr) {
       SetPropW(box, kCentredProperty, box);
-      centreOnScreen(box);
+      centreInWorkArea(box, GetActiveWindow());
     }
   } else if (code == HCBT_DESTROYWND) {
     RemovePropW(reinterpret_cast<HWND>(wParam), kCentredProperty);
