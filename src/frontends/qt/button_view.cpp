@@ -19,18 +19,19 @@ ButtonView::ButtonView(forms::Button& button, QWidget& parent, InputSink& input)
 }
 
 void ButtonView::syncContent(const ViewStyle& /*style*/) {
-  const QString caption = QString::fromStdString(forms::withLiteralAmpersands(button_.caption()));
+  const QString caption =
+      QString::fromStdString(forms::withLiteralAmpersands(shownCaption().toStdString()));
   if (widget_->text() != caption) widget_->setText(caption);
 }
 
-bool ButtonView::captionFits(const QFont& font, int width) const {
+QSize ButtonView::captionSize(const QFont& font, const QString& text, int width) const {
   QStyleOptionButton option;
   option.initFrom(widget_.get());
   option.rect.setWidth(width);
   const int room = widget_->style()
                        ->subElementRect(QStyle::SE_PushButtonContents, &option, widget_.get())
                        .width();
-  return QFontMetrics(font).horizontalAdvance(QString::fromStdString(button_.caption())) <= room;
+  return {QFontMetrics(font).horizontalAdvance(text) + width - room, 0};
 }
 
 }  // namespace tavi::frontends::qt

@@ -15,7 +15,7 @@ class ButtonView : public ControlView {
 
  private:
   void syncContent(const ViewStyle& style) override;
-  bool captionFits(const QFont& font, int width) const override;
+  QSize captionSize(const QFont& font, const QString& text, int width) const override;
   // The button paints its whole face; only its rounded corners would change.
   bool fillsOwnBackground() const override { return false; }
 

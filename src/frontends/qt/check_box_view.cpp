@@ -23,17 +23,17 @@ CheckBoxView::CheckBoxView(forms::CheckBox& box, QWidget& parent, InputSink& inp
 
 void CheckBoxView::syncContent(const ViewStyle& /*style*/) {
   const QSignalBlocker quiet(widget_.get());
-  const QString caption = QString::fromStdString(forms::withLiteralAmpersands(box_.caption()));
+  const QString caption =
+      QString::fromStdString(forms::withLiteralAmpersands(shownCaption().toStdString()));
   if (widget_->text() != caption) widget_->setText(caption);
   if (widget_->isChecked() != box_.checked()) widget_->setChecked(box_.checked());
 }
 
-bool CheckBoxView::captionFits(const QFont& font, int width) const {
+QSize CheckBoxView::captionSize(const QFont& font, const QString& text, int /*width*/) const {
   const QStyle& style = *widget_->style();
   const int mark = style.pixelMetric(QStyle::PM_IndicatorWidth, nullptr, widget_.get()) +
                    style.pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, widget_.get());
-  return QFontMetrics(font).horizontalAdvance(QString::fromStdString(box_.caption())) <=
-         width - mark;
+  return {QFontMetrics(font).horizontalAdvance(text) + mark, 0};
 }
 
 }  // namespace tavi::frontends::qt

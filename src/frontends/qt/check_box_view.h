@@ -15,7 +15,7 @@ class CheckBoxView : public ControlView {
 
  private:
   void syncContent(const ViewStyle& style) override;
-  bool captionFits(const QFont& font, int width) const override;
+  QSize captionSize(const QFont& font, const QString& text, int width) const override;
 
   forms::CheckBox& box_;
   std::unique_ptr<WholeAreaCheckBox> widget_;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPalette>
@@ -16,23 +17,27 @@ namespace tavi::frontends::qt {
 ControlView::ControlView(forms::Control& control, InputSink& input)
     : control_(control), input_(input) {}
 
-void ControlView::sync(const ViewStyle& style, bool force) {
+void ControlView::sync(const ViewStyle& style, const forms::CaptionRoom& room, bool force) {
   if (!force && syncedRevision_ == control_.revision()) return;
   syncedRevision_ = control_.revision();
+  room_ = room;
   QWidget& native = widget();
   const QFont font = style.fonts.font(control_.font(), style.scale);
   if (native.font() != font) native.setFont(font);
   applyColors(native);
   syncContent(style);
-  const QRect where = placement(style.scale.rect(control_.rect()), font);
+  const QRect where = style.scale.rect(room.rect);
   if (native.geometry() != where) native.setGeometry(where);
-  const QString tip =
-      QString::fromStdString(forms::toolTip(control_, captionFits(font, where.width())));
+  const QString tip = QString::fromStdString(forms::toolTip(control_, room.whole));
   if (native.toolTip() != tip) native.setToolTip(tip);
   if (native.testAttribute(Qt::WA_Disabled) == control_.enabled()) {
     native.setEnabled(control_.enabled());
   }
   if (native.isHidden() == control_.visible()) native.setVisible(control_.visible());
+}
+
+QSize ControlView::captionSize(const QFont& font, const QString& text, int /*width*/) const {
+  return {QFontMetrics(font).horizontalAdvance(text), 0};
 }
 
 void ControlView::syncAccessibleName() {

@@ -42,18 +42,22 @@ void EditView::syncContent(const ViewStyle& /*style*/) {
   if (widget_->isReadOnly() != edit_.readOnly()) widget_->setReadOnly(edit_.readOnly());
   if (widget_->hasFrame() != edit_.border()) widget_->setFrame(edit_.border());
   // Rewriting an unchanged text would move the cursor while the person types.
-  const QString text = QString::fromStdString(edit_.text());
-  if (widget_->text() != text) widget_->setText(text);
+  // A field drawn as a caption shows what the model lets it, from its first character.
+  const bool caption = edit_.readOnly() && !edit_.border();
+  const QString text = caption ? shownCaption() : QString::fromStdString(edit_.text());
+  if (widget_->text() != text) {
+    widget_->setText(text);
+    if (caption) widget_->setCursorPosition(0);
+  }
 }
 
-bool EditView::captionFits(const QFont& font, int width) const {
+QSize EditView::captionSize(const QFont& font, const QString& text, int /*width*/) const {
   // The line edit keeps two pixels free on either side of its text, inside any frame.
   constexpr int kTextMargins = 4;
-  const int frame =
-      widget_->hasFrame()
-          ? 2 * widget_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, widget_.get())
-          : 0;
-  return QFontMetrics(font).horizontalAdvance(widget_->text()) <= width - kTextMargins - frame;
+  const int frame = edit_.border() ? 2 * widget_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth,
+                                                                       nullptr, widget_.get())
+                                   : 0;
+  return {QFontMetrics(font).horizontalAdvance(text) + kTextMargins + frame, 0};
 }
 
 }  // namespace tavi::frontends::qt

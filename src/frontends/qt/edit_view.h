@@ -30,7 +30,7 @@ class EditView : public ControlView {
 
  private:
   void syncContent(const ViewStyle& style) override;
-  bool captionFits(const QFont& font, int width) const override;
+  QSize captionSize(const QFont& font, const QString& text, int width) const override;
 
   forms::Edit& edit_;
   std::unique_ptr<ClickableLineEdit> widget_;

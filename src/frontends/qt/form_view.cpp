@@ -84,13 +84,30 @@ void FormView::sync() {
   font_ = form_.font();
   syncWindow(restyle);
   const ViewStyle style{scale_, fonts_};
-  for (const auto& view : views_) {
-    view->sync(style, restyle);
-    view->syncAccessibleName();
+  std::vector<forms::CaptionRoom> rooms = fitCaptions();
+  const bool moved = rooms_.size() != rooms.size();
+  for (std::size_t i = 0; i < views_.size(); ++i) {
+    const bool roomChanged =
+        moved || rooms_[i].rect != rooms[i].rect || rooms_[i].text != rooms[i].text;
+    views_[i]->sync(style, rooms[i], restyle || roomChanged);
+    views_[i]->syncAccessibleName();
   }
+  rooms_ = std::move(rooms);
   if (first) stackAndChainWidgets();
   syncVisibility();
   syncFocus();
+}
+
+std::vector<forms::CaptionRoom> FormView::fitCaptions() const {
+  return forms::fitCaptions(form_, [this](const forms::Control& control, std::string_view text) {
+    const ControlView* shown = view(control);
+    if (shown == nullptr) return forms::TextSize{control.rect().width, control.rect().height};
+    const QFont font = fonts_.font(control.font(), scale_);
+    const QSize size = shown->captionSize(
+        font, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+        scale_.px(control.rect().width));
+    return forms::TextSize{scale_.design(size.width()), scale_.design(size.height())};
+  });
 }
 
 void FormView::syncWindow(bool restyle) {

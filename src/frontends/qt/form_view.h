@@ -8,6 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "forms/caption_room.h"
 #include "forms/font.h"
 #include "forms/form.h"
 #include "frontends/qt/control_view.h"
@@ -42,6 +43,9 @@ class FormView {
   void invalidate(const forms::Control& control);
 
  private:
+  // Where the model places each control and what its caption shows, measured in the fonts of
+  // this window.
+  std::vector<forms::CaptionRoom> fitCaptions() const;
   void syncWindow(bool restyle);
   void syncIcon();
   void stackAndChainWidgets();
@@ -55,6 +59,7 @@ class FormView {
   std::unique_ptr<FormWindow> window_;
   std::vector<std::unique_ptr<ControlView>> views_;  // in the form's control order
   std::unordered_map<const forms::Control*, ControlView*> byControl_;
+  std::vector<forms::CaptionRoom> rooms_;  // as last synced, in the form's control order
 
   std::optional<std::uint64_t> syncedRevision_;
   bool invalidated_ = false;
