@@ -139,22 +139,27 @@ class CaptionLayout {
     needs_[i] = measure_(control, rooms_[i].text);
   }
 
-  // The labels on the caption's row that `wider` would cover move right, each keeping at
-  // least a small gap to what pushes it, when the whole row then stays free.
+  // The labels on the caption's row that `wider` would cover move right, each keeping a small
+  // gap to what lies before it, when the whole row then stays free.
   bool pushRow(std::size_t i, const Rect& wider) {
+    std::vector<std::size_t> row;
+    for (std::size_t j = 0; j < controls_.size(); ++j) {
+      if (j == i || !isSibling(i, j) || !isLabel(*controls_[j])) continue;
+      const Rect extent = occupied(j);
+      if (extent.width <= 0 || std::abs(extent.top - rooms_[i].rect.top) > kRowSlack) continue;
+      if (extent.left >= rooms_[i].rect.left) row.push_back(j);
+    }
+    std::sort(row.begin(), row.end(),
+              [this](std::size_t a, std::size_t b) { return occupied(a).left < occupied(b).left; });
     std::vector<std::pair<std::size_t, Rect>> moves;
-    Rect pusher = wider;
-    std::size_t pushing = i;
-    for (;;) {
-      const std::optional<std::size_t> next = coveredRowLabel(pushing, pusher, moves);
-      if (!next) break;
-      const Rect extent = occupied(*next);
-      const int shift = pusher.right() + kRowGap - extent.left;
-      Rect moved = rooms_[*next].rect;
-      moved.left += shift;
-      moves.emplace_back(*next, moved);
-      pusher = occupiedAt(*next, moved);
-      pushing = *next;
+    int reached = wider.right();
+    for (const std::size_t j : row) {
+      const Rect extent = occupied(j);
+      if (extent.left >= reached + kRowGap) break;
+      Rect moved = rooms_[j].rect;
+      moved.left += reached + kRowGap - extent.left;
+      moves.emplace_back(j, moved);
+      reached = occupiedAt(j, moved).right();
     }
     if (moves.empty()) return false;
     // With the row moved, nothing else may be in the way of the caption or of the row.
@@ -167,23 +172,6 @@ class CaptionLayout {
       free = free && isFree(index, occupied(index));
     if (!free) rooms_ = before;
     return free;
-  }
-
-  // The first label on the row of `pushing` whose text `rect` covers and that has not moved yet.
-  std::optional<std::size_t> coveredRowLabel(
-      std::size_t pushing, const Rect& rect,
-      const std::vector<std::pair<std::size_t, Rect>>& moved) const {
-    std::optional<std::size_t> first;
-    for (std::size_t j = 0; j < controls_.size(); ++j) {
-      if (j == pushing || !isSibling(pushing, j) || !isLabel(*controls_[j])) continue;
-      if (std::any_of(moved.begin(), moved.end(), [j](const auto& m) { return m.first == j; }))
-        continue;
-      const Rect extent = occupied(j);
-      if (std::abs(extent.top - rooms_[pushing].rect.top) > kRowSlack) continue;
-      if (extent.left < rooms_[pushing].rect.left || !intersects(rect, extent)) continue;
-      if (!first || extent.left < occupied(*first).left) first = j;
-    }
-    return first;
   }
 
   bool isSibling(std::size_t a, std::size_t b) const {

@@ -5,31 +5,26 @@
 
 namespace tavi::frontends::win32 {
 
-namespace {
-
-// The width of a caption as the button draws it, in the button's font.
-int captionWidth(const TextMeasure& text, HFONT font, const std::string& caption) {
-  return text.extent(font, widen(caption)).cx;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 ButtonView::ButtonView(forms::Button& button, InputSink& input, GdiCache& gdi)
     : ControlView(button, input, gdi), button_(button) {}
 
 HWND ButtonView::createNative(const NativeStart& start) {
-  return createChild(L"BUTTON", buttonCaption(button_.caption()),
+  return createChild(L"BUTTON", buttonCaption(shownCaption()),
                      WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | BS_PUSHBUTTON, 0, start);
 }
 
 void ButtonView::syncContent(const ViewStyle& /*style*/) {
-  setWindowText(hwnd(), buttonCaption(button_.caption()));
+  setWindowText(hwnd(), buttonCaption(shownCaption()));
 }
 
-bool ButtonView::captionFits() const {
+SIZE ButtonView::captionSize(HFONT font, const std::wstring& text, int /*width*/) const {
   // The face's edge and the focus rectangle take a few pixels on either side.
   const int edges = 2 * (GetSystemMetrics(SM_CXEDGE) + 1);
-  return captionWidth(gdi().text(), font(), button_.caption()) <= appliedRect().width - edges;
+  SIZE size = gdi().text().extent(font, text);
+  size.cx += edges;
+  return size;
 }
 
 void ButtonView::command(HWND /*child*/, UINT code) {
@@ -47,23 +42,24 @@ CheckBoxView::CheckBoxView(forms::CheckBox& box, InputSink& input, GdiCache& gdi
     : ControlView(box, input, gdi), box_(box) {}
 
 HWND CheckBoxView::createNative(const NativeStart& start) {
-  return createChild(L"BUTTON", buttonCaption(box_.caption()),
+  return createChild(L"BUTTON", buttonCaption(shownCaption()),
                      WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | BS_CHECKBOX, 0, start);
 }
 
 void CheckBoxView::syncContent(const ViewStyle& /*style*/) {
-  setWindowText(hwnd(), buttonCaption(box_.caption()));
+  setWindowText(hwnd(), buttonCaption(shownCaption()));
   const WPARAM state = box_.checked() ? BST_CHECKED : BST_UNCHECKED;
   if (static_cast<WPARAM>(SendMessageW(hwnd(), BM_GETCHECK, 0, 0)) != state) {
     SendMessageW(hwnd(), BM_SETCHECK, state, 0);
   }
 }
 
-bool CheckBoxView::captionFits() const {
+SIZE CheckBoxView::captionSize(HFONT font, const std::wstring& text, int /*width*/) const {
   // The box takes the height of a character, and the gap after it half a character more.
-  const int line = gdi().text().lineHeight(font());
-  const int mark = line + line / 2;
-  return captionWidth(gdi().text(), font(), box_.caption()) <= appliedRect().width - mark;
+  const int line = gdi().text().lineHeight(font);
+  SIZE size = gdi().text().extent(font, text);
+  size.cx += line + line / 2;
+  return size;
 }
 
 void CheckBoxView::command(HWND /*child*/, UINT code) {

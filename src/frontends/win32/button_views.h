@@ -18,7 +18,7 @@ class ButtonView : public ControlView {
   COLORREF inheritedBackground(COLORREF /*parent*/) const override {
     return GetSysColor(COLOR_BTNFACE);
   }
-  bool captionFits() const override;
+  SIZE captionSize(HFONT font, const std::wstring& text, int width) const override;
 
  private:
   forms::Button& button_;
@@ -34,7 +34,7 @@ class CheckBoxView : public ControlView {
  protected:
   HWND createNative(const NativeStart& start) override;
   void syncContent(const ViewStyle& style) override;
-  bool captionFits() const override;
+  SIZE captionSize(HFONT font, const std::wstring& text, int width) const override;
 
  private:
   forms::CheckBox& box_;

@@ -29,14 +29,14 @@ ControlView* ControlView::of(HWND window) {
   return static_cast<ControlView*>(GetPropW(window, kViewProperty));
 }
 
-void ControlView::create(HWND parent, const ViewStyle& style) {
+void ControlView::create(HWND parent, const ViewStyle& style, const forms::CaptionRoom& room) {
+  room_ = room;
   scale_ = style.scale;
   font_ = gdi_.font(control_.font(), style.scale);
   parentBackground_ = style.parentBackground;
   background_ = colorRef(control_.color(), inheritedBackground(style.parentBackground));
   textColor_ = colorRef(control_.font().color, GetSysColor(COLOR_WINDOWTEXT));
-  measure();
-  rect_ = placement(style.scale.rect(control_.rect()));
+  rect_ = style.scale.rect(room.rect);
   enabled_ = control_.enabled();
   shown_ = control_.visible();
   const DWORD state = (shown_ ? WS_VISIBLE : 0) | (enabled_ ? 0 : WS_DISABLED);
@@ -46,8 +46,12 @@ void ControlView::create(HWND parent, const ViewStyle& style) {
   syncContent(style);
   syncedRevision_ = control_.revision();
   if (style.toolTips != nullptr) {
-    style.toolTips->set(hwnd_, widen(forms::toolTip(control_, captionFits())));
+    style.toolTips->set(hwnd_, widen(forms::toolTip(control_, room.whole)));
   }
+}
+
+SIZE ControlView::captionSize(HFONT font, const std::wstring& text, int /*width*/) const {
+  return gdi_.text().extent(font, text);
 }
 
 HWND ControlView::createChild(const wchar_t* windowClass, const std::wstring& text, DWORD style,
@@ -64,10 +68,12 @@ void ControlView::adopt(HWND native, int item) {
   SetWindowSubclass(native, watchProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
 }
 
-void ControlView::sync(const ViewStyle& style, bool force) {
+void ControlView::sync(const ViewStyle& style, const forms::CaptionRoom& room, bool force) {
   if (hwnd_ == nullptr) return;
   bool contentDue = force || !syncedRevision_ || *syncedRevision_ != control_.revision() ||
-                    !scale_ || *scale_ != style.scale;
+                    !scale_ || *scale_ != style.scale || room.text != room_.text ||
+                    room.whole != room_.whole;
+  room_ = room;
   scale_ = style.scale;
 
   HFONT font = gdi_.font(control_.font(), style.scale);
@@ -89,14 +95,14 @@ void ControlView::sync(const ViewStyle& style, bool force) {
     syncContent(style);
     syncedRevision_ = control_.revision();
   }
-  const forms::Rect rect = placement(style.scale.rect(control_.rect()));
+  const forms::Rect rect = style.scale.rect(room.rect);
   const bool moved = rect != rect_;
   if (moved) {
     rect_ = rect;
     applyGeometry(rect);
   }
   if ((contentDue || moved) && style.toolTips != nullptr) {
-    style.toolTips->set(hwnd_, widen(forms::toolTip(control_, captionFits())));
+    style.toolTips->set(hwnd_, widen(forms::toolTip(control_, room.whole)));
   }
   if (control_.enabled() != enabled_) {
     enabled_ = control_.enabled();

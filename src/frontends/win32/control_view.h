@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "forms/caption_room.h"
 #include "forms/control.h"
 #include "frontends/win32/gdi_cache.h"
 #include "frontends/win32/input_sink.h"
@@ -49,11 +50,15 @@ class ControlView {
   virtual HWND focusTarget() const { return hwnd_; }
 
   // Creates the native window(s) inside `parent`, already as the control is: the first sync.
-  void create(HWND parent, const ViewStyle& style);
-  // Brings the windows in line with the control: its content when the control changed since
-  // the last sync (or `force`), and geometry, visibility, state, font and colours where they
-  // differ from what the windows show.
-  void sync(const ViewStyle& style, bool force);
+  // `room`: where the model places the control and what its caption shows.
+  void create(HWND parent, const ViewStyle& style, const forms::CaptionRoom& room);
+  // Brings the windows in line with the control: its content when the control or its room
+  // changed since the last sync (or `force`), and geometry, visibility, state, font and
+  // colours where they differ from what the windows show.
+  void sync(const ViewStyle& style, const forms::CaptionRoom& room, bool force);
+  // The size in pixels the control needs to show `text` whole in `font`: on one line, or for a
+  // label that wraps, wrapped at `width`. What the model makes room with.
+  virtual SIZE captionSize(HFONT font, const std::wstring& text, int width) const;
   // A person changed the native window: the next sync compares its content with the model.
   void invalidate() { syncedRevision_.reset(); }
 
@@ -78,20 +83,13 @@ class ControlView {
   // A system control of `windowClass` made as `start` says, with its text.
   static HWND createChild(const wchar_t* windowClass, const std::wstring& text, DWORD style,
                           DWORD exStyle, const NativeStart& start);
-  // Measures what placement() needs before the window exists, in the window's font.
-  virtual void measure() {}
   // Whether the window was synced before: content set at creation needs no redraw.
   bool synced() const { return syncedRevision_.has_value(); }
   // Captions, values and items. Compares with what the window shows and touches only that.
   virtual void syncContent(const ViewStyle& style) = 0;
-  // Where the window goes, given the control's scaled rectangle.
-  virtual forms::Rect placement(const forms::Rect& scaled) { return scaled; }
   virtual void applyGeometry(const forms::Rect& rect);
   virtual void applyFont(HFONT font);
   virtual void applyEnabled(bool enabled);
-  // Whether the caption fits the window as placed and in its font; the model turns a cut
-  // caption into a tooltip. Windows without a caption that could be cut always fit.
-  virtual bool captionFits() const { return true; }
   // The background of a control of inherited colour: the parent's, unless the native control
   // has its own (edit fields are white, buttons have the button face).
   virtual COLORREF inheritedBackground(COLORREF parentBackground) const { return parentBackground; }
@@ -116,6 +114,8 @@ class ControlView {
   Scale scale() const { return scale_.value_or(Scale{}); }
   GdiCache& gdi() const { return gdi_; }
   const forms::Rect& appliedRect() const { return rect_; }
+  // The caption as the model lets it show: whole, or shortened with "…".
+  const std::string& shownCaption() const { return room_.text; }
 
  private:
   static LRESULT CALLBACK watchProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
@@ -126,6 +126,7 @@ class ControlView {
   GdiCache& gdi_;
   HWND hwnd_ = nullptr;
   std::optional<std::uint64_t> syncedRevision_;
+  forms::CaptionRoom room_;
   std::optional<Scale> scale_;
   forms::Rect rect_{-1, -1, -1, -1};
   bool shown_ = false;

@@ -38,12 +38,15 @@ EditView::EditView(forms::Edit& edit, InputSink& input, GdiCache& gdi)
 HWND EditView::createNative(const NativeStart& start) {
   const DWORD readOnly = edit_.readOnly() ? ES_READONLY : 0;
   const DWORD border = edit_.border() ? WS_EX_CLIENTEDGE : 0;
-  return createChild(L"EDIT", widen(edit_.text()), kEditStyle | ES_AUTOHSCROLL | readOnly, border,
-                     start);
+  const bool caption = edit_.readOnly() && !edit_.border();
+  return createChild(L"EDIT", widen(caption ? shownCaption() : edit_.text()),
+                     kEditStyle | ES_AUTOHSCROLL | readOnly, border, start);
 }
 
 void EditView::syncContent(const ViewStyle& /*style*/) {
-  setWindowText(hwnd(), widen(edit_.text()));
+  // A field drawn as a caption shows what the model lets it.
+  const bool caption = edit_.readOnly() && !edit_.border();
+  setWindowText(hwnd(), widen(caption ? shownCaption() : edit_.text()));
   syncReadOnly(hwnd(), edit_.readOnly());
   syncBorder(hwnd(), edit_.border());
 }
@@ -59,12 +62,18 @@ LRESULT EditView::dialogCode(LRESULT nativeCode, const MSG* message) {
   return isKey(message, VK_RETURN) ? nativeCode | DLGC_WANTMESSAGE : nativeCode;
 }
 
-bool EditView::captionFits() const {
-  RECT client;
-  GetClientRect(hwnd(), &client);
-  const auto margins = static_cast<DWORD>(SendMessageW(hwnd(), EM_GETMARGINS, 0, 0));
-  const int room = client.right - LOWORD(margins) - HIWORD(margins);
-  return gdi().text().extent(font(), widen(edit_.text())).cx <= room;
+SIZE EditView::captionSize(HFONT font, const std::wstring& text, int /*width*/) const {
+  SIZE size = gdi().text().extent(font, text);
+  // The field keeps its margins free inside its frame; before the window exists, the margins
+  // of a field in that font are taken as a sixth of a line on either side, as the system's.
+  if (hwnd() != nullptr) {
+    const auto margins = static_cast<DWORD>(SendMessageW(hwnd(), EM_GETMARGINS, 0, 0));
+    size.cx += LOWORD(margins) + HIWORD(margins);
+  } else {
+    size.cx += 2 * (gdi().text().lineHeight(font) / 6);
+  }
+  if (edit_.border()) size.cx += 2 * GetSystemMetrics(SM_CXEDGE);
+  return size;
 }
 
 MemoView::MemoView(forms::Memo& memo, InputSink& input, GdiCache& gdi)

@@ -19,7 +19,7 @@ class EditView : public ControlView {
     return GetSysColor(COLOR_WINDOW);
   }
   LRESULT dialogCode(LRESULT nativeCode, const MSG* message) override;
-  bool captionFits() const override;
+  SIZE captionSize(HFONT font, const std::wstring& text, int width) const override;
   // A one-line field would beep at Enter.
   bool swallowsCharacter(WPARAM character) const override {
     return character == L'\r' || character == L'\n';

@@ -62,14 +62,21 @@ void FormView::ensureViews() {
   std::stable_sort(
       order.begin(), order.end(),
       [](const forms::Control* a, const forms::Control* b) { return depth(*a) < depth(*b); });
+  // Every view exists before any is placed: where a caption goes depends on its neighbours.
+  const std::size_t first = widgets_.size();
   for (forms::Control* control : order) {
-    ControlView* parent = control->parent() != nullptr ? widget(*control->parent()) : nullptr;
-    auto created = makeView(*control, host_, gdi_);
+    auto made = makeView(*control, host_, gdi_);
+    byControl_.emplace(control, made.get());
+    widgets_.push_back(std::move(made));
+  }
+  rooms_ = fitCaptions();
+  for (std::size_t i = first; i < widgets_.size(); ++i) {
+    ControlView& created = *widgets_[i];
+    const forms::Control& control = created.control();
+    ControlView* parent = control.parent() != nullptr ? widget(*control.parent()) : nullptr;
     const COLORREF beneath = parent != nullptr ? parent->background() : background_;
-    created->create(parent != nullptr ? parent->hwnd() : hwnd_,
-                    ViewStyle{scale_, beneath, toolTips_.get()});
-    byControl_.emplace(control, created.get());
-    widgets_.push_back(std::move(created));
+    created.create(parent != nullptr ? parent->hwnd() : hwnd_,
+                   ViewStyle{scale_, beneath, toolTips_.get()}, room(control));
   }
   // Controls added to a window that already has its widgets go above those.
   if (!amongOthers) return;
@@ -79,6 +86,23 @@ void FormView::ensureViews() {
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
   }
+}
+
+std::vector<forms::CaptionRoom> FormView::fitCaptions() const {
+  return forms::fitCaptions(form_, [this](const forms::Control& control, std::string_view text) {
+    const ControlView* view = widget(control);
+    if (view == nullptr) return forms::TextSize{control.rect().width, control.rect().height};
+    const int width = scale_.px(control.rect().right()) - scale_.px(control.rect().left);
+    const SIZE size =
+        view->captionSize(gdi_.font(control.font(), scale_), widen(std::string(text)), width);
+    return forms::TextSize{scale_.design(size.cx), scale_.design(size.cy)};
+  });
+}
+
+const forms::CaptionRoom& FormView::room(const forms::Control& control) const {
+  const auto& controls = form_.controls();
+  const auto at = std::find(controls.begin(), controls.end(), &control) - controls.begin();
+  return rooms_[static_cast<std::size_t>(at)];
 }
 
 int FormView::depth(const forms::Control& control) {
@@ -111,11 +135,12 @@ void FormView::sync(bool force) {
   syncFrame(rescaled);
   syncIcon(rescaled);
   ensureViews();
+  rooms_ = fitCaptions();
   for (const auto& w : widgets_) {
     const forms::Control& control = w->control();
     ControlView* parent = control.parent() != nullptr ? widget(*control.parent()) : nullptr;
     const COLORREF beneath = parent != nullptr ? parent->background() : background_;
-    w->sync(ViewStyle{scale_, beneath, toolTips_.get()}, force);
+    w->sync(ViewStyle{scale_, beneath, toolTips_.get()}, room(control), force);
   }
   syncVisibility();
   if (GetActiveWindow() == hwnd_) focusModelControl();

@@ -61,6 +61,10 @@ class FormView : private NativeHost {
   bool handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                      LRESULT& result) override;
   void ensureViews();
+  // Where the model places each control and what its caption shows, measured in the fonts of
+  // this window; and one control's room of the last fit.
+  std::vector<forms::CaptionRoom> fitCaptions() const;
+  const forms::CaptionRoom& room(const forms::Control& control) const;
   // Whether the control is stacked above its earlier siblings: a label, or what lies on one.
   bool raised(const forms::Control& control) const;
   static int depth(const forms::Control& control);
@@ -79,6 +83,7 @@ class FormView : private NativeHost {
   // Declared before the window, so the window, and with it every child, goes first.
   std::vector<std::unique_ptr<ControlView>> widgets_;
   std::unordered_map<const forms::Control*, ControlView*> byControl_;
+  std::vector<forms::CaptionRoom> rooms_;  // in the form's control order
   HWND hwnd_ = nullptr;
   std::unique_ptr<ToolTips> toolTips_;
 

@@ -1,7 +1,5 @@
 #include "frontends/win32/label_view.h"
 
-#include "forms/label_fit.h"
-
 #include "frontends/win32/native_text.h"
 #include "frontends/win32/wide_text.h"
 
@@ -29,17 +27,13 @@ LabelView::LabelView(forms::Label& label, InputSink& input, GdiCache& gdi)
     : ControlView(label, input, gdi), label_(label) {}
 
 HWND LabelView::createNative(const NativeStart& start) {
-  return createChild(L"STATIC", widen(label_.caption()),
+  return createChild(L"STATIC", widen(shownCaption()),
                      WS_CHILD | WS_CLIPSIBLINGS | SS_NOPREFIX | alignmentStyle(label_), 0, start);
 }
 
-void LabelView::measure() {
-  const std::wstring caption = widen(label_.caption());
-  const forms::Rect& design = label_.rect();
-  const Scale scale = this->scale();
-  const int width = scale.px(design.right()) - scale.px(design.left);
-  textSize_ = label_.wordWrap() ? gdi().text().wrappedExtent(font(), caption, width)
-                                : gdi().text().extent(font(), caption);
+SIZE LabelView::captionSize(HFONT font, const std::wstring& text, int width) const {
+  return label_.wordWrap() ? gdi().text().wrappedExtent(font, text, width)
+                           : gdi().text().extent(font, text);
 }
 
 void LabelView::syncContent(const ViewStyle& /*style*/) {
@@ -49,14 +43,7 @@ void LabelView::syncContent(const ViewStyle& /*style*/) {
     SetWindowLongPtrW(hwnd(), GWL_STYLE, static_cast<LONG_PTR>(wanted));
     InvalidateRect(hwnd(), nullptr, TRUE);
   }
-  setWindowText(hwnd(), widen(label_.caption()));
-  if (synced()) measure();
-}
-
-forms::Rect LabelView::placement(const forms::Rect& /*scaled*/) {
-  const Scale scale = this->scale();
-  return scale.rect(
-      forms::fittedLabelRect(label_, scale.design(textSize_.cx), scale.design(textSize_.cy)));
+  setWindowText(hwnd(), widen(shownCaption()));
 }
 
 }  // namespace tavi::frontends::win32

@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleInterface>
+#include <QLineEdit>
 #include <QTest>
 #include <QWidget>
 #include <map>
@@ -104,12 +105,14 @@ TEST_P(ToolTipsTest, ACutCaptionShowsWhole) {
 
 TEST_P(ToolTipsTest, TheMainWindowsCaptionFieldShowsWholeOnlyWhereCut) {
   const editor::TForm8& main = editor.Form8;
+  // The German caption is longer than its field: it grows into the free space on its left and
+  // shows whole, so it needs no tip.
   if (GetParam() == 2) {
     ASSERT_EQ(main.Edit1.text(), "Nahrungsergänzungsmittel:");
-    EXPECT_EQ(toolTip(main.Edit1).toStdString(), main.Edit1.text());
-  } else {
-    EXPECT_EQ(toolTip(main.Edit1), "");
   }
+  EXPECT_EQ(static_cast<QLineEdit*>(renderer.widget(main.Edit1))->text().toStdString(),
+            main.Edit1.text());
+  EXPECT_EQ(toolTip(main.Edit1), "");
   EXPECT_EQ(toolTip(main.Edit2), "");
   // A typed field never shows its value as a tip.
   EXPECT_EQ(toolTip(main.Cesta), "");
