@@ -57,9 +57,11 @@ void writeLanguage(const DemoDrive& drive, int language) {
     file.put(static_cast<char>((value >> shift) & 0xFF));
 }
 
-void shootInstaller(ScreenshotFrontEnd& frontEnd, const fs::path& work, Shooter& shooter) {
-  std::cout << "setup\n";
-  const DemoDrive drive{work / "setup"};
+void shootInstaller(ScreenshotFrontEnd& frontEnd, const fs::path& work, Shooter& shooter,
+                    int language) {
+  const std::string code = kLanguageCodes[language];
+  std::cout << "setup, language " << code << "\n";
+  const DemoDrive drive{work / ("setup-" + code)};
   writeDemoMedium(drive.medium());
   fs::create_directories(drive.desktop());
   auto platform = demoPlatform(drive);
@@ -68,12 +70,13 @@ void shootInstaller(ScreenshotFrontEnd& frontEnd, const fs::path& work, Shooter&
   const auto drawn = frontEnd.draw(setup.app, platform);
   desktop.attach(drawn.get());
   tavi::installer::TForm1& window = setup.start();
-  shooter.save(*drawn, window, "setup-language");
+  // The language window asks before any language is known: one picture is enough.
+  if (language == 0) shooter.save(*drawn, window, "setup-language");
   // Halfway through the installation that picking a language starts.
   desktop.onProcessMessages = [&](int calls) {
-    if (calls == 300) shooter.save(*drawn, window, "setup-installing");
+    if (calls == 300) shooter.save(*drawn, window, "setup-installing-" + code);
   };
-  setup.app.choose(window.Language, 1);
+  setup.app.choose(window.Language, language);
 }
 
 // One run of the editor on the demo drive: `open` brings up the window to capture.
@@ -127,29 +130,29 @@ void shootEditor(ScreenshotFrontEnd& frontEnd, const fs::path& work, Shooter& sh
   for (const auto& error : installation.errors)
     std::cout << "  (installer error: " << error << ")\n";
 
+  const std::pair<std::string, std::function<tavi::forms::Form&(tavi::editor::Editor&)>> others[] =
+      {
+          {"editor-Form9-language", openedBy("Image1", "Form9")},
+          {"editor-Form25-own-preparations", openedBy("MePreparat", "Form25")},
+          {"editor-Form27-colours", globalSettingsIn(tavi::editor::GlobalSettingsMode::Colour)},
+          {"editor-Form27-groups", globalSettingsIn(tavi::editor::GlobalSettingsMode::GroupHiding)},
+          {"editor-Form27-branding", globalSettingsIn(tavi::editor::GlobalSettingsMode::Branding)},
+      };
   for (int language = 0; language < 5; ++language) {
-    std::cout << "editor, language " << kLanguageCodes[language] << "\n";
+    const std::string code = kLanguageCodes[language];
+    std::cout << "editor, language " << code << "\n";
     writeLanguage(drive, language);
-    shootEditor(frontEnd, drive, shooter, std::string("editor-main-") + kLanguageCodes[language],
+    shootEditor(frontEnd, drive, shooter, "editor-main-" + code,
                 [](tavi::editor::Editor& editor) -> tavi::forms::Form& { return editor.Form8; });
-  }
-
-  std::cout << "editor, the other windows in English\n";
-  writeLanguage(drive, 1);
-  const std::pair<std::string, std::function<tavi::forms::Form&(tavi::editor::Editor&)>> shots[] = {
-      {"editor-Form9-language", openedBy("Image1", "Form9")},
-      {"editor-Form25-own-preparations", openedBy("MePreparat", "Form25")},
-      {"editor-Form27-colours", globalSettingsIn(tavi::editor::GlobalSettingsMode::Colour)},
-      {"editor-Form27-groups", globalSettingsIn(tavi::editor::GlobalSettingsMode::GroupHiding)},
-      {"editor-Form27-branding", globalSettingsIn(tavi::editor::GlobalSettingsMode::Branding)},
-  };
-  for (const auto& [name, open] : shots)
-    shootEditor(frontEnd, drive, shooter, name, open);
-  // The selection windows, each opened by its group's button.
-  for (const tavi::catalogue::ProductGroup& group : tavi::catalogue::allGroups()) {
-    const std::string window(group.window.substr(1));  // "Form30" of "TForm30"
-    shootEditor(frontEnd, drive, shooter, "editor-" + window + "-" + std::string(group.key),
-                openedBy(std::string(group.key), window));
+    for (const auto& [name, open] : others)
+      shootEditor(frontEnd, drive, shooter, name + "-" + code, open);
+    // The selection windows, each opened by its group's button.
+    for (const tavi::catalogue::ProductGroup& group : tavi::catalogue::allGroups()) {
+      const std::string window(group.window.substr(1));  // "Form30" of "TForm30"
+      shootEditor(frontEnd, drive, shooter,
+                  "editor-" + window + "-" + std::string(group.key) + "-" + code,
+                  openedBy(std::string(group.key), window));
+    }
   }
 }
 
@@ -158,7 +161,8 @@ void shootEditor(ScreenshotFrontEnd& frontEnd, const fs::path& work, Shooter& sh
 void takeScreenshots(ScreenshotFrontEnd& frontEnd, const fs::path& folder, const fs::path& work) {
   fs::create_directories(folder);
   Shooter shooter(folder);
-  shootInstaller(frontEnd, work, shooter);
+  for (int language = 0; language < 5; ++language)
+    shootInstaller(frontEnd, work, shooter, language);
   shootEditor(frontEnd, work, shooter);
 }
 
