@@ -20,8 +20,9 @@ void ButtonView::syncContent(const ViewStyle& /*style*/) {
 }
 
 SIZE ButtonView::captionSize(HFONT font, const std::wstring& text, int /*width*/) const {
-  // The face's edge and the focus rectangle take a few pixels on either side.
-  const int edges = 2 * (GetSystemMetrics(SM_CXEDGE) + 1);
+  // The face's frame line takes a pixel on either side; the focus rectangle may cross the text,
+  // as it does in the design's one-letter buttons.
+  const int edges = 2 * GetSystemMetrics(SM_CXBORDER);
   SIZE size = gdi().text().extent(font, text);
   size.cx += edges;
   return size;
