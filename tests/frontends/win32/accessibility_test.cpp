@@ -10,6 +10,7 @@
 #include "editor/product_window.h"
 #include "forms/accessibility.h"
 #include "forms/scripted_desktop.h"
+#include "frontends/win32/native_text.h"
 #include "frontends/win32/renderer.h"
 #include "frontends/win32/wide_text.h"
 #include "support/test_drive.h"
@@ -139,12 +140,13 @@ TEST_P(ToolTipsTest, ACutCaptionShowsWhole) {
 
 TEST_P(ToolTipsTest, TheMainWindowsCaptionFieldShowsWholeOnlyWhereCut) {
   const editor::TForm8& main = editor.Form8;
+  // The German caption is longer than its field: it grows into the free space on its left and
+  // shows whole, so it needs no tip.
   if (GetParam() == 2) {
     ASSERT_EQ(main.Edit1.text(), "Nahrungsergänzungsmittel:");
-    EXPECT_EQ(toolTip(main.Edit1), main.Edit1.text());
-  } else {
-    EXPECT_EQ(toolTip(main.Edit1), "");
   }
+  EXPECT_EQ(narrow(windowText(native(main.Edit1))), main.Edit1.text());
+  EXPECT_EQ(toolTip(main.Edit1), "");
   EXPECT_EQ(toolTip(main.Edit2), "");
   // A typed field never shows its value as a tip.
   EXPECT_EQ(toolTip(main.Cesta), "");

@@ -95,13 +95,22 @@ TEST_F(ShowsTheModel, RadioItemsFillTheColumnsOneAfterAnother) {
 }
 
 TEST_F(ShowsTheModel, LabelGrowsToItsTextInsteadOfCuttingItOff) {
-  const RECT before = placeOf(native(demo.Value));
-  demo.Value.setCaption("Citlivost měření: 120 % a ještě více");
+  demo.Value.setRect({65, 35, 60, 13});
   demo.Value.setAlignment(forms::Alignment::Right);
+  renderer.sync();
+  const RECT before = placeOf(native(demo.Value));
+  demo.Value.setCaption("Citlivost: 120 %");
   renderer.sync();
   const RECT after = placeOf(native(demo.Value));
   EXPECT_GT(after.right - after.left, before.right - before.left);
   EXPECT_EQ(after.right, before.right);  // right-aligned: grows to the left
+  EXPECT_EQ(narrow(windowText(native(demo.Value))), "Citlivost: 120 %");
+
+  // Longer than its panel: it keeps its place and ends in an ellipsis.
+  demo.Value.setCaption("Citlivost měření: 120 % a ještě více");
+  renderer.sync();
+  EXPECT_EQ(placeOf(native(demo.Value)).left, before.left);
+  EXPECT_TRUE(narrow(windowText(native(demo.Value))).ends_with("…"));
 }
 
 // Counts, per native window of a form, the messages that change it.
