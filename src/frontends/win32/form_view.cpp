@@ -88,14 +88,26 @@ void FormView::ensureViews() {
   }
 }
 
-std::vector<forms::CaptionRoom> FormView::fitCaptions() const {
+std::vector<forms::CaptionRoom> FormView::fitCaptions() {
   return forms::fitCaptions(form_, [this](const forms::Control& control, std::string_view text) {
     const ControlView* view = widget(control);
     if (view == nullptr) return forms::TextSize{control.rect().width, control.rect().height};
     const int width = scale_.px(control.rect().right()) - scale_.px(control.rect().left);
-    const SIZE size =
-        view->captionSize(gdi_.font(control.font(), scale_), widen(std::string(text)), width);
-    return forms::TextSize{scale_.design(size.cx), scale_.design(size.cy)};
+    const HFONT font = gdi_.font(control.font(), scale_);
+    // Every sync fits the whole window again; the system measures each text once, in the
+    // control's own window (before it exists, a field's margins are only estimated).
+    if (view->hwnd() == nullptr) {
+      const SIZE size = view->captionSize(font, widen(std::string(text)), width);
+      return forms::TextSize{scale_.design(size.cx), scale_.design(size.cy)};
+    }
+    auto key = std::make_tuple(&control, font, width, std::string(text));
+    auto known = measured_.find(key);
+    if (known == measured_.end()) {
+      known = measured_
+                  .emplace(std::move(key), view->captionSize(font, widen(std::string(text)), width))
+                  .first;
+    }
+    return forms::TextSize{scale_.design(known->second.cx), scale_.design(known->second.cy)};
   });
 }
 
@@ -131,6 +143,7 @@ void FormView::sync(bool force) {
   scale_ = Scale{dpi_, form_.pixelsPerInch()};
   const bool rescaled = !syncedScale_ || *syncedScale_ != scale_;
   syncedScale_ = scale_;
+  if (rescaled) measured_.clear();
 
   syncFrame(rescaled);
   syncIcon(rescaled);

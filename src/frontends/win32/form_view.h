@@ -3,9 +3,11 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <unordered_map>
 #include <vector>
 
@@ -63,7 +65,7 @@ class FormView : private NativeHost {
   void ensureViews();
   // Where the model places each control and what its caption shows, measured in the fonts of
   // this window; and one control's room of the last fit.
-  std::vector<forms::CaptionRoom> fitCaptions() const;
+  std::vector<forms::CaptionRoom> fitCaptions();
   const forms::CaptionRoom& room(const forms::Control& control) const;
   // Whether the control is stacked above its earlier siblings: a label, or what lies on one.
   bool raised(const forms::Control& control) const;
@@ -84,6 +86,8 @@ class FormView : private NativeHost {
   std::vector<std::unique_ptr<ControlView>> widgets_;
   std::unordered_map<const forms::Control*, ControlView*> byControl_;
   std::vector<forms::CaptionRoom> rooms_;  // in the form's control order
+  // What each control's texts need, at the current scale.
+  std::map<std::tuple<const forms::Control*, HFONT, int, std::string>, SIZE> measured_;
   HWND hwnd_ = nullptr;
   std::unique_ptr<ToolTips> toolTips_;
 
