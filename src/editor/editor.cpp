@@ -6,8 +6,23 @@
 #include "editor/own_preparations_window.h"
 #include "editor/product_window.h"
 #include "editor/product_window_design.h"
+#include "store/settings_paths.h"
 
 namespace tavi::editor {
+
+namespace {
+
+// A save that was stopped leaves its temporary files beside the settings; they go before the
+// first window reads anything.
+platform::Platform& withoutLeftOvers(platform::Platform& platform) {
+  platform.removeTemporaryFiles(store::kSettingsFolder);
+  std::string_view flags = store::kProductFlagFolder;
+  flags.remove_suffix(1);
+  platform.removeTemporaryFiles(flags);
+  return platform;
+}
+
+}  // namespace
 
 // The members are declared in the order of creation, so each window is created once, in that
 // order, and the main window's creation handler runs before any other window exists.
@@ -16,7 +31,8 @@ namespace tavi::editor {
   , Form##number(createSelectionWindow("TForm" #number))
 Editor::Editor(platform::Platform& platform, forms::DesktopServices& desktop)
     : app(desktop),
-      windows(platform) TAVI_EDITOR_WINDOWS(TAVI_CREATE_WINDOW, TAVI_CREATE_SELECTION_WINDOW) {}
+      windows(withoutLeftOvers(platform))
+          TAVI_EDITOR_WINDOWS(TAVI_CREATE_WINDOW, TAVI_CREATE_SELECTION_WINDOW) {}
 #undef TAVI_CREATE_WINDOW
 #undef TAVI_CREATE_SELECTION_WINDOW
 

@@ -33,6 +33,7 @@ void TForm1::copy(const FileAt& from, const FileAt& to) {
   // A file missing on the medium is skipped; one that cannot be put in place stops the
   // installation with its name, rather than ending in "completed" with an old copy.
   const bool replacing = log_ != nullptr && platform_.fileExists(target);
+  sweepFolderOf(target);
   const bool copied = platform_.replaceFile(source, target);
   if (log_ != nullptr) {
     if (copied) {
@@ -83,6 +84,15 @@ void TForm1::fileDone(std::string_view path) {
   Copying.setCaption(std::string(path));
   Progress.setPosition(Progress.position() + 1);
   app().desktop().processMessages();
+}
+
+void TForm1::sweepFolderOf(std::string_view path) {
+  const std::size_t end = path.rfind('\\');
+  if (end == std::string_view::npos) return;
+  const std::string_view folder = path.substr(0, end);
+  if (sweptFolders_.contains(folder)) return;
+  platform_.removeTemporaryFiles(folder);
+  sweptFolders_.emplace(folder);
 }
 
 void TForm1::skipFile() {

@@ -68,6 +68,7 @@ void TForm1::runStep(const StepAction& action) {
       form.copy(form.Languagem == texts::kCzech ? step.czech : step.english);
     }
     void operator()(const SetFlag& step) const {
+      form.sweepFolderOf(step.flag);
       form.files_.SetFlag(step.flag);
       if (form.log_ != nullptr) form.log_->fileWritten(step.flag);
       form.fileDone(step.flag);

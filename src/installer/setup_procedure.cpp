@@ -75,6 +75,7 @@ void TForm1::storeLanguageFile() {
   if (mediumHoldsLanguage()) {
     copy(onMedium(kMediumLanguageFile), onPc(texts::kLanguageFile));
   } else {
+    sweepFolderOf(texts::kLanguageFile);
     files_.WriteIntFile(texts::kLanguageFile, Languagem);
     if (log_ != nullptr) log_->fileWritten(texts::kLanguageFile);
     fileDone(texts::kLanguageFile);

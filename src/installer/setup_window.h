@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -84,6 +85,9 @@ class TForm1 : public forms::Form {
 
   void fileDone(std::string_view path);
   void skipFile();
+  // Removes what a stopped run left in the file's folder, once per run, before the first write
+  // there.
+  void sweepFolderOf(std::string_view path);
 
   platform::Platform& platform_;
   std::optional<Unattended> unattended_;
@@ -93,6 +97,7 @@ class TForm1 : public forms::Form {
   bool started_ = false;
   bool installing_ = false;
   bool closeRequested_ = false;
+  std::set<std::string, std::less<>> sweptFolders_;
 };
 
 }  // namespace tavi::installer

@@ -16,6 +16,14 @@ class AnsiCodec;
 class FolderListings;
 class UnflushedCopies;
 
+// The steps of a write or a copy of one file; a crash at any of them leaves the target with its
+// old content or its new one, and at most a temporary file beside it that the next run removes.
+enum class WriteStep : std::uint8_t {
+  TemporaryCreated,  // the temporary file exists beside the target, still empty
+  TemporaryWritten,  // every byte is in the temporary file; the target is untouched
+  SwappedIn,         // the target holds the new content; nothing is left beside it
+};
+
 // How a Platform is set up. Every field left empty takes the system's own value; tests fill
 // them all, so that no test touches the real drive C:, the environment or the real desktop.
 struct PlatformOptions {
@@ -35,6 +43,9 @@ struct PlatformOptions {
   std::optional<std::string> today;
   // Tests only: a write of a file for which this answers true stops half way, as on a full disk.
   std::function<bool(std::string_view path)> writeFailsHalfway;
+  // Tests only: called at each step of a write or a copy with the target's path as given, so
+  // that a test sees the disk as a crash at that step would leave it, or throws to stop there.
+  std::function<void(std::string_view path, WriteStep step)> atWriteStep;
 };
 
 // The operating system as the two programs see it. All paths are Windows paths in UTF-8
@@ -55,30 +66,35 @@ class Platform {
   // Creates one folder level; the parent must exist. False when it could not be created
   // (an existing folder of that name also gives false, as on Windows).
   bool createFolder(std::string_view path);
-  // Copies a file, replacing the target (read-only or not); the copy is an ordinary writable
-  // file whatever the source's attributes, as a CD's files are read-only. A link at the target is
-  // replaced, never written through. A copy that fails leaves the target as it was. The copy
-  // reaches the disk with the system's own write-back: see flushCopies(). False on any failure.
+  // Copies a file, replacing the target (read-only, hidden, system or not): written beside it
+  // and swapped in, so that the target is never half written. The copy is an ordinary writable
+  // file with the source's times whatever the source's or the old target's attributes, as a CD's
+  // files are read-only. A link at the target is replaced, never written through. A copy that
+  // fails leaves the target as it was. False on any failure.
   bool copyFile(std::string_view from, std::string_view to);
   // The same for a copy that must not fail unseen: false when the source does not exist, and
   // IoError ("replace") naming the target when it exists but the target cannot be written.
   bool replaceFile(std::string_view from, std::string_view to);
   // Waits until every copy made so far is on the disk, before an installation is reported
-  // complete; unlike writeFile, a copy is not flushed on its own, so that hundreds of copies
-  // wait for the disk once. Throws IoError ("write") naming a folder whose copies could not be
-  // flushed.
+  // complete. On POSIX a copy is not flushed on its own, so that hundreds of copies wait for the
+  // disk once; on Windows each copy is flushed before it is swapped in and nothing is left here.
+  // Throws IoError ("write") naming a folder whose copies could not be flushed.
   void flushCopies();
   // Deletes a file (never a folder); false on any failure, a missing file included.
   bool deleteFile(std::string_view path);
+  // Removes the temporary files that a stopped write or copy of either program left in the
+  // folder (names as isTemporaryName tells); every other file stays. Never throws.
+  void removeTemporaryFiles(std::string_view folder);
 
   // The whole content of an existing file. Throws IoError ("read") when the file is missing,
   // is a folder, or cannot be opened or read.
   std::string readFile(std::string_view path) const;
   // Replaces the file's content with the bytes, or creates it: written to a temporary file
   // beside it, flushed to the disk, then swapped in, so that a crash, a full disk or a power cut
-  // leaves the old content or the new one, never a part. An existing file keeps its name as
-  // spelt and, on Windows, its attributes. Throws IoError ("write") on any failure, a missing
-  // folder included; the folder is never created, and no temporary file stays behind.
+  // leaves the old content or the new one, never a part, and the file is never missing. An
+  // existing file keeps its name as spelt and, on Windows, its attributes (hidden, system). Throws
+  // IoError ("write") on any failure, a missing folder included; the folder is never created, and
+  // no temporary file stays behind.
   void writeFile(std::string_view path, std::string_view bytes);
 
   // Text conversion between the program's UTF-8 and the ANSI code page, alike on every
@@ -105,6 +121,10 @@ class Platform {
   std::string windowsPath(const std::filesystem::path& native) const;
 
  private:
+  void reachedStep(std::string_view path, WriteStep step) const {
+    if (options_.atWriteStep) options_.atWriteStep(path, step);
+  }
+
   PlatformOptions options_;
   unsigned codePage_;
   // The code page's conversion tables, shared by copies of the platform.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -104,6 +105,77 @@ TEST(EditorSessionEndToEnd, SettingsChangedAndSavedAreThoseOfTheNextStart) {
   ASSERT_TRUE(editor.app.click(window.Konec));
   EXPECT_TRUE(editor.app.terminated());
   EXPECT_EQ(settingsFolder(drive), saved);
+}
+
+// A save stopped at any step of any file: each setting has its old bytes or its new ones,
+// never a part, and none is ever missing.
+TEST(EditorSessionEndToEnd, ASaveStoppedAtAnyStepLeavesEverySettingOldOrNew) {
+  struct Seen {
+    std::string path;
+    platform::WriteStep step;
+    std::optional<std::string> bytes;
+  };
+  std::vector<Seen> seen;
+  const tavi::testing::TestDrive* watched = nullptr;
+  tavi::testing::TestDriveOptions options;
+  options.atWriteStep = [&](std::string_view path, platform::WriteStep step) {
+    const std::string written(path);
+    seen.push_back(
+        {written, step,
+         watched->exists(written) ? std::optional(watched->read(written)) : std::nullopt});
+  };
+  EditorSession session(options);
+  watched = &session.drive;
+  tavi::testing::TestDrive& drive = session.drive;
+  drive.write(settingsFile("dLangv.dat"), testing::languageFile(1));
+  drive.write(settingsFile("datFontScale.dat"), byteFile(10));
+  drive.write(settingsFile("datLimit.dat"), byteFile(85));
+  drive.write(settingsFile("COM_Nr.dat"), "3\r\n");
+  std::map<std::string, std::string> before;
+  for (const std::string& name : drive.filesIn(testing::kSettingsFolder))
+    before[settingsFile(name)] = drive.read(settingsFile(name));
+
+  Editor& editor = session.start();
+  editor.app.scroll(editor.Form8.nastav_limit, 60);
+  editor.app.changeText(editor.Form8.COM_Nr, "4");
+  ASSERT_TRUE(editor.app.click(editor.Form8.Uloz));
+  ASSERT_TRUE(session.desktop.errors().empty());
+
+  ASSERT_FALSE(seen.empty());
+  for (const Seen& at : seen) {
+    SCOPED_TRACE(at.path + " at step " + std::to_string(static_cast<int>(at.step)));
+    const std::optional<std::string> after =
+        drive.exists(at.path) ? std::optional(drive.read(at.path)) : std::nullopt;
+    if (at.step == platform::WriteStep::SwappedIn) {
+      EXPECT_EQ(at.bytes, after);
+    } else if (before.contains(at.path)) {
+      EXPECT_EQ(at.bytes, before.at(at.path));
+    } else {
+      EXPECT_EQ(at.bytes, std::nullopt);
+    }
+  }
+  EXPECT_NE(drive.read(settingsFile("datLimit.dat")), before.at(settingsFile("datLimit.dat")));
+}
+
+// What a stopped save left beside the settings goes when the editor starts; names that only
+// look alike stay.
+TEST(EditorSessionEndToEnd, TheStartRemovesWhatAStoppedSaveLeftAndNothingElse) {
+  EditorSession session;
+  tavi::testing::TestDrive& drive = session.drive;
+  const Names leftOvers = {settingsFile("datFontScale.dat.tavi-1220683210.tmp"),
+                           R"(C:\KivTanOr5\PrepSwich\DopButt211.dat.tavi-857875130.tmp)"};
+  const Names lookAlikes = {settingsFile("x.tavi-12a.tmp"), settingsFile("x.tavi-.tmp"),
+                            settingsFile("x.tmp"), settingsFile("x.tavi-12.tmp.bak"),
+                            R"(C:\KivTanOr5\PrepSwich\DopButt211.dat.tavi-12a.tmp)"};
+  for (const std::string& path : leftOvers)
+    drive.write(path, "");
+  for (const std::string& path : lookAlikes)
+    drive.write(path, "kept");
+  session.start();
+  for (const std::string& path : leftOvers)
+    EXPECT_FALSE(drive.exists(path)) << path;
+  for (const std::string& path : lookAlikes)
+    EXPECT_TRUE(drive.exists(path)) << path;
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include <string>
 
 #include "installer_run.h"
+#include "platform/io_error.h"
+#include "platform/temporary_files.h"
 
 namespace tavi::installer::testing {
 namespace {
@@ -97,6 +99,80 @@ TEST(InstallationFaults, AFullDiskWhileTheLanguageIsStoredLeavesNoLanguageFile) 
   EXPECT_FALSE(leftSomethingHalfWritten(run.drive));
   EXPECT_TRUE(run.desktop.messages().empty());
   EXPECT_FALSE(run.installer.app.terminated());
+}
+
+// A crash or a failure at any step of a copy: every file on the PC is as it was or as the
+// installation leaves it, the target is never missing, and nothing is left beside it.
+TEST(InstallationFaults, ACopyStoppedAtAnyStepLeavesEveryFileOldOrNew) {
+  constexpr char kTarget[] = R"(C:\KivTanOr5\GlobalSetPrep.dll)";
+  for (const platform::WriteStep stopAt :
+       {platform::WriteStep::TemporaryCreated, platform::WriteStep::TemporaryWritten,
+        platform::WriteStep::SwappedIn}) {
+    SCOPED_TRACE(static_cast<int>(stopAt));
+    Scenario scenario;
+    scenario.language = texts::kEnglish;
+    scenario.upgrade = true;
+    InstallerRun run(scenario);
+    run.prepare();
+    run.drive.write(kTarget, "an older GlobalSetPrep.dll");
+    FileTree atTheStop;
+    run.atWriteStep = [&](std::string_view path, platform::WriteStep step) {
+      if (path != kTarget || step != stopAt) return;
+      atTheStop = installedTree(run.drive);
+      throw platform::IoError("replace", std::string(path), platform::failure::kDiskFull);
+    };
+    run.start();
+    const FileTree installed = run.expectedTree();
+    run.pick(texts::kEnglish);
+
+    ASSERT_TRUE(atTheStop.contains(kTarget));
+    EXPECT_EQ(atTheStop.at(kTarget), stopAt == platform::WriteStep::SwappedIn
+                                         ? installed.at(kTarget)
+                                         : "an older GlobalSetPrep.dll");
+    for (const auto& [path, bytes] : atTheStop) {
+      if (platform::isTemporaryName(path)) {
+        EXPECT_TRUE(path.starts_with(std::string(kTarget) + ".tavi-")) << path;
+        EXPECT_NE(stopAt, platform::WriteStep::SwappedIn) << path;
+        continue;
+      }
+      const auto wasThere = run.before.find(path);
+      const auto isNew = installed.find(path);
+      EXPECT_TRUE((wasThere != run.before.end() && wasThere->second == bytes) ||
+                  (isNew != installed.end() && isNew->second == bytes))
+          << path;
+    }
+    EXPECT_EQ(run.desktop.errors(),
+              Texts{"Cannot replace C:\\KivTanOr5\\GlobalSetPrep.dll: the disk is full"});
+    EXPECT_TRUE(run.desktop.messages().empty());
+    EXPECT_FALSE(leftSomethingHalfWritten(run.drive));
+  }
+}
+
+// What a stopped run left goes at the next run, in each folder before the first write there;
+// names that only look alike stay.
+TEST(InstallationFaults, TheNextRunRemovesWhatAStoppedRunLeftAndNothingElse) {
+  Scenario scenario;
+  scenario.language = texts::kEnglish;
+  InstallerRun run(scenario);
+  run.prepare();
+  const std::string desktop = std::string(kDesktop) + "\\";
+  const Texts leftOvers = {R"(C:\KivTanOr5\PicWlud\SettingInf2.pdf.tavi-1220683210.tmp)",
+                           R"(C:\KivTanOr5\dLangv.dat.tavi-42.tmp)",
+                           desktop + "Tavi Scan.lnk.tavi-857875130.tmp"};
+  const Texts lookAlikes = {desktop + "x.tavi-12a.tmp", desktop + "x.tavi-.tmp", desktop + "x.tmp",
+                            desktop + "x.tavi-12.tmp.bak"};
+  for (const std::string& path : leftOvers)
+    run.drive.write(path, "left over");
+  for (const std::string& path : lookAlikes)
+    run.drive.write(path, "the user's");
+  run.start();
+  run.pick(texts::kEnglish);
+
+  ASSERT_TRUE(run.desktop.errors().empty()) << ::testing::PrintToString(run.desktop.errors());
+  for (const std::string& path : leftOvers)
+    EXPECT_FALSE(run.drive.exists(path)) << path;
+  for (const std::string& path : lookAlikes)
+    EXPECT_EQ(run.drive.read(path), "the user's") << path;
 }
 
 }  // namespace

@@ -10,10 +10,11 @@ std::optional<TestMedium> mediumOf(const Scenario& scenario) {
   return std::optional<TestMedium>(std::in_place, scenario.missing, scenario.mediumLanguageFile);
 }
 
-tavi::testing::TestDriveOptions freshPc(const Scenario& scenario,
-                                        const std::optional<TestMedium>& medium,
-                                        std::string desktopFolder) {
+tavi::testing::TestDriveOptions freshPc(
+    const Scenario& scenario, const std::optional<TestMedium>& medium, std::string desktopFolder,
+    std::function<void(std::string_view, platform::WriteStep)> atWriteStep) {
   tavi::testing::TestDriveOptions options;
+  options.atWriteStep = std::move(atWriteStep);
   if (!scenario.writeFailsHalfway.empty()) {
     options.writeFailsHalfway = [path = scenario.writeFailsHalfway](std::string_view written) {
       return written == path;
@@ -30,7 +31,10 @@ tavi::testing::TestDriveOptions freshPc(const Scenario& scenario,
 InstallerRun::InstallerRun(const Scenario& chosen, std::string desktopFolder)
     : scenario(chosen),
       medium(mediumOf(scenario)),
-      drive(freshPc(scenario, medium, std::move(desktopFolder))),
+      drive(freshPc(scenario, medium, std::move(desktopFolder),
+                    [this](std::string_view path, platform::WriteStep step) {
+                      if (atWriteStep) atWriteStep(path, step);
+                    })),
       installer(drive.platform(), desktop) {}
 
 void InstallerRun::prepare() {

@@ -40,6 +40,8 @@ class InstallerRun {
   FileTree expectedTree() const;
 
   Scenario scenario;
+  // Called at each step of every write and copy the installation makes.
+  std::function<void(std::string_view path, platform::WriteStep step)> atWriteStep;
   // None for a medium without any file.
   std::optional<TestMedium> medium;
   tavi::testing::TestDrive drive;

@@ -1,6 +1,7 @@
 // What only the POSIX platform does: finding Windows names on a case-sensitive file system,
 // drive Z:, the user's locale and desktop, and starting other programs.
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -343,6 +344,33 @@ TEST(PosixCopy, EveryByteArrivesFromTheSameOrAnotherFileSystem) {
   ASSERT_TRUE(drive.platform().copyFile(R"(Z:\proc\version)", R"(C:\KivTanOr5\version.txt)"));
   EXPECT_EQ(drive.read(R"(C:\KivTanOr5\version.txt)"), version);
   drive.platform().flushCopies();
+}
+
+// Wine keeps the hidden and system attributes in this extended attribute and read-only as the
+// lack of write permissions. The copy is a new file in the target's place, as on Windows: an
+// ordinary writable one with the source's time of last change.
+TEST(PosixCopy, HiddenSystemAndReadOnlyTargetsAreReplacedByAnOrdinaryFile) {
+  constexpr char kSource[] = R"(C:\Medium\Tavi Scan.lnk)";
+  constexpr char kTarget[] = R"(C:\Users\Tester\Desktop\Tavi Scan.lnk)";
+  constexpr char kDosAttributes[] = "user.DOSATTRIB";
+  for (const char* attributes : {"0x2", "0x4", "0x1", "0x7"}) {
+    SCOPED_TRACE(attributes);
+    TestDrive drive;
+    drive.write(kSource, "shortcut");
+    drive.write(kTarget, "old shortcut");
+    const fs::path target = drive.native(kTarget);
+    const std::string value(attributes);
+    if (::setxattr(target.c_str(), kDosAttributes, value.data(), value.size(), 0) != 0) {
+      GTEST_SKIP() << "this file system keeps no extended attributes";
+    }
+    if (value == "0x1" || value == "0x7") drive.setReadOnly(kTarget);
+    ASSERT_TRUE(drive.platform().replaceFile(kSource, kTarget));
+    EXPECT_EQ(drive.read(kTarget), "shortcut");
+    EXPECT_LT(::getxattr(target.c_str(), kDosAttributes, nullptr, 0), 0);
+    EXPECT_NE(fs::status(target).permissions() & fs::perms::owner_write, fs::perms::none);
+    EXPECT_EQ(drive.filesIn(R"(C:\Users\Tester\Desktop)").size(), 1u);
+    EXPECT_EQ(fs::last_write_time(target), fs::last_write_time(drive.native(kSource)));
+  }
 }
 
 }  // namespace

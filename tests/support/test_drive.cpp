@@ -50,6 +50,7 @@ platform::PlatformOptions platformOptions(const fs::path& drive, const fs::path&
   result.desktopFolder = options.desktopFolder;
   result.today = options.today;
   result.writeFailsHalfway = options.writeFailsHalfway;
+  result.atWriteStep = options.atWriteStep;
   return result;
 }
 

@@ -22,6 +22,8 @@ struct TestDriveOptions {
   std::filesystem::path currentFolder;
   // A write of a file for which this answers true stops half way, as on a full disk.
   std::function<bool(std::string_view windowsPath)> writeFailsHalfway;
+  // Called at each step of a write or a copy through the platform (see PlatformOptions).
+  std::function<void(std::string_view windowsPath, platform::WriteStep step)> atWriteStep;
 };
 
 // A temporary drive C: for one test, removed with everything on it when the test ends. The

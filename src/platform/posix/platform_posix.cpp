@@ -9,7 +9,6 @@
 #include <cstdlib>
 #include <memory>
 #include <optional>
-#include <random>
 #include <string>
 #include <system_error>
 #include <utility>
@@ -24,6 +23,7 @@
 #include "platform/posix/locale_code_page.h"
 #include "platform/posix/short_date.h"
 #include "platform/posix/unflushed_copies.h"
+#include "platform/temporary_files.h"
 #include "platform/windows_path.h"
 
 namespace tavi::platform {
@@ -201,7 +201,7 @@ class PendingFile {
   explicit PendingFile(const fs::path& target) : target_(target) {
     for (int attempt = 0; attempt < 16 && descriptor_ < 0; ++attempt) {
       path_ = target_;
-      path_ += ".tavi-" + std::to_string(std::random_device{}()) + ".tmp";
+      path_ += temporarySuffix();
       do {
         descriptor_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
       } while (descriptor_ < 0 && errno == EINTR);
@@ -384,6 +384,7 @@ bool Platform::replaceFile(std::string_view from, std::string_view to) {
   if (!input.valid()) throw readFailure(errno);
   PendingFile output(target);
   if (output.openError() != 0) throw fail(failureText(output.openError(), target));
+  reachedStep(to, WriteStep::TemporaryCreated);
   if (const auto failed = copyContent(input.get(), output.get())) {
     if (failed->reading) throw readFailure(failed->error);
     throw fail(failureText(failed->error, target));
@@ -393,9 +394,11 @@ bool Platform::replaceFile(std::string_view from, std::string_view to) {
   ::fchmod(output.get(), (sourceStatus->st_mode & 07777) | S_IWUSR);
   const std::array<timespec, 2> times = {sourceStatus->st_atim, sourceStatus->st_mtim};
   ::futimens(output.get(), times.data());
+  reachedStep(to, WriteStep::TemporaryWritten);
   if (const int error = output.commit(unflushed_.get()); error != 0) {
     throw fail(failureText(error, target));
   }
+  reachedStep(to, WriteStep::SwappedIn);
   return true;
 }
 
@@ -414,6 +417,22 @@ bool Platform::deleteFile(std::string_view path) {
   }
   if (isReadOnly(status)) return false;
   return ::unlink(native.c_str()) == 0;
+}
+
+void Platform::removeTemporaryFiles(std::string_view folder) {
+  const fs::path native = nativePath(folder);
+  if (native.empty()) return;
+  const std::unique_ptr<DIR, int (*)(DIR*)> listing(::opendir(native.c_str()), ::closedir);
+  if (!listing) return;
+  while (const dirent* entry = ::readdir(listing.get())) {
+    struct stat status {};
+    if (!isTemporaryName(entry->d_name) ||
+        ::fstatat(::dirfd(listing.get()), entry->d_name, &status, AT_SYMLINK_NOFOLLOW) != 0 ||
+        !S_ISREG(status.st_mode)) {
+      continue;
+    }
+    ::unlinkat(::dirfd(listing.get()), entry->d_name, 0);
+  }
 }
 
 std::string Platform::readFile(std::string_view path) const {
@@ -444,6 +463,7 @@ void Platform::writeFile(std::string_view path, std::string_view bytes) {
   PendingFile file(native);
   if (file.openError() != 0) throw fail(failureText(file.openError(), native));
   if (status) ::fchmod(file.get(), status->st_mode & 07777);
+  reachedStep(path, WriteStep::TemporaryCreated);
   if (options_.writeFailsHalfway && options_.writeFailsHalfway(path)) {
     static_cast<void>(writeAll(file.get(), bytes.substr(0, bytes.size() / 2)));
     throw fail(failure::kDiskFull);
@@ -451,7 +471,9 @@ void Platform::writeFile(std::string_view path, std::string_view bytes) {
   if (const int error = writeAll(file.get(), bytes); error != 0) {
     throw fail(failureText(error, native));
   }
+  reachedStep(path, WriteStep::TemporaryWritten);
   if (const int error = file.commit(); error != 0) throw fail(failureText(error, native));
+  reachedStep(path, WriteStep::SwappedIn);
 }
 
 std::string Platform::desktopFolder() const {

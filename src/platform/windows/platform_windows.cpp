@@ -15,10 +15,12 @@
 #include <string>
 #include <system_error>
 #include <utility>
+#include <vector>
 
 #include "platform/ansi_codec.h"
 #include "platform/io_error.h"
 #include "platform/platform.h"
+#include "platform/temporary_files.h"
 #include "platform/windows/wide_text.h"
 #include "platform/windows_path.h"
 
@@ -32,6 +34,7 @@ using windows::narrow;
 using windows::widen;
 
 constexpr DWORD kChunk = 64 * 1024;
+constexpr DWORD kCopyChunk = 1024 * 1024;
 constexpr wchar_t kShellFolders[] =
     L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
@@ -194,24 +197,25 @@ bool sameFile(const fs::path& a, const fs::path& b) {
   return first && first == identity(b);
 }
 
-void makeWritable(const fs::path& native) {
-  const DWORD attributes = attributesOf(native);
-  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
-    SetFileAttributesW(native.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
-  }
+// What a replaced settings file keeps; the read-only attribute is refused before a write.
+constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                  FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
+DWORD settableAttributes(DWORD attributes) {
+  return attributes == 0 ? FILE_ATTRIBUTE_NORMAL : attributes;
 }
 
-// A file being written beside its target under a name of its own; it replaces the target only
-// when every byte is on the disk, and is removed again if anything fails before.
+// A file being written beside its target under a name of its own, created with the attributes
+// the target is to have; it replaces the target in one step when every byte is on the disk, and
+// is removed again if anything fails before.
 class PendingFile {
  public:
-  explicit PendingFile(const fs::path& target) : target_(target) {
+  PendingFile(const fs::path& target, DWORD attributes) : target_(target) {
     for (unsigned attempt = 0; attempt < 16 && !file_.valid(); ++attempt) {
       path_ = target_;
-      path_ += L".tavi-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-               std::to_wstring(GetTickCount() + attempt) + L".tmp";
+      path_ += widen(temporarySuffix());
       file_ = FileHandle(CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+                                     settableAttributes(attributes), nullptr));
       error_ = file_.valid() ? 0 : GetLastError();
       if (error_ != ERROR_FILE_EXISTS && error_ != ERROR_ALREADY_EXISTS) break;
     }
@@ -231,38 +235,55 @@ class PendingFile {
   DWORD commit() {
     if (!FlushFileBuffers(file_.get())) return GetLastError();
     if (const DWORD error = file_.close(); error != 0) return error;
-    const DWORD attributes = attributesOf(target_);
-    if (attributes != INVALID_FILE_ATTRIBUTES) {
-      // Keeps the target's name, attributes (hidden, system) and security.
-      if (ReplaceFileW(target_.c_str(), path_.c_str(), nullptr,
-                       REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr,
-                       nullptr)) {
-        committed_ = true;
-        keepAttributes(attributes);
-        return 0;
-      }
+    // MoveFileExW does not replace a read-only file; hidden and system ones it does.
+    const DWORD old = attributesOf(target_);
+    const bool readOnly = old != INVALID_FILE_ATTRIBUTES && (old & FILE_ATTRIBUTE_READONLY) != 0;
+    if (readOnly &&
+        !SetFileAttributesW(target_.c_str(), settableAttributes(old & ~FILE_ATTRIBUTE_READONLY))) {
+      return GetLastError();
     }
     if (!MoveFileExW(path_.c_str(), target_.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-      return GetLastError();
+      const DWORD error = GetLastError();
+      if (readOnly) SetFileAttributesW(target_.c_str(), old);
+      return error;
     }
     committed_ = true;
-    if (attributes != INVALID_FILE_ATTRIBUTES) keepAttributes(attributes);
     return 0;
   }
 
  private:
-  // Some file systems (and Wine) let a replaced file lose what the old one had.
-  void keepAttributes(DWORD attributes) const {
-    if (attributesOf(target_) != attributes) SetFileAttributesW(target_.c_str(), attributes);
-  }
-
   fs::path target_;
   fs::path path_;
   FileHandle file_{INVALID_HANDLE_VALUE};
   DWORD error_ = 0;
   bool committed_ = false;
 };
+
+// Where copying a file's content failed: the file read or the file written.
+struct CopyFailure {
+  bool reading;
+  DWORD error;
+};
+
+std::optional<CopyFailure> copyContent(HANDLE from, HANDLE to) {
+  std::string buffer(kCopyChunk, '\0');
+  for (;;) {
+    DWORD count = 0;
+    if (!ReadFile(from, buffer.data(), kCopyChunk, &count, nullptr)) {
+      return CopyFailure{true, GetLastError()};
+    }
+    if (count == 0) return std::nullopt;
+    for (DWORD done = 0; done < count;) {
+      DWORD written = 0;
+      if (!WriteFile(to, buffer.data() + done, count - done, &written, nullptr)) {
+        return CopyFailure{false, GetLastError()};
+      }
+      if (written == 0) return CopyFailure{false, ERROR_DISK_FULL};
+      done += written;
+    }
+  }
+}
 
 }  // namespace
 
@@ -368,29 +389,66 @@ bool Platform::replaceFile(std::string_view from, std::string_view to) {
     return false;
   }
   const fs::path target = nativePath(to);
+  const auto readFailure = [&](DWORD error) {
+    return IoError("read", std::string(from), failureText(error, source));
+  };
   const auto fail = [&](const std::string& failure) {
     return IoError("replace", std::string(to), failure);
   };
   if (target.empty()) throw fail(failure::kFolderMissing);
   if (isFolder(target)) throw fail(failure::kIsFolder);
   if (sameFile(source, target)) throw fail(failure::kSameFile);
-  // The installer's own earlier copy may be read-only, from a CD.
-  makeWritable(target);
-  if (!CopyFileW(source.c_str(), target.c_str(), FALSE)) {
-    throw fail(failureText(GetLastError(), target));
+
+  FileHandle input(CreateFileW(source.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                               nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  if (!input.valid()) throw readFailure(GetLastError());
+  // An ordinary writable file whatever the source or the old target was: a read-only medium
+  // must not leave settings that no program can save again.
+  PendingFile output(existingSpelling(target), 0);
+  if (output.openError() != 0) throw fail(failureText(output.openError(), target));
+  reachedStep(to, WriteStep::TemporaryCreated);
+  if (const auto failed = copyContent(input.get(), output.get())) {
+    if (failed->reading) throw readFailure(failed->error);
+    throw fail(failureText(failed->error, target));
   }
-  // A read-only medium must not leave settings that no program can save again.
-  makeWritable(target);
+  // Like the POSIX copy, the source's times of last access and last change.
+  FILETIME accessed{};
+  FILETIME changed{};
+  if (GetFileTime(input.get(), nullptr, &accessed, &changed)) {
+    SetFileTime(output.get(), nullptr, &accessed, &changed);
+  }
+  reachedStep(to, WriteStep::TemporaryWritten);
+  if (const DWORD error = output.commit(); error != 0) throw fail(failureText(error, target));
+  reachedStep(to, WriteStep::SwappedIn);
   return true;
 }
 
-// CopyFileW leaves its copies to the system's write-back too, and an ordinary user cannot flush
-// a whole volume; the system writes them out within seconds.
+// Each copy is flushed before it is swapped in: there is nothing left to wait for.
 void Platform::flushCopies() {}
 
 bool Platform::deleteFile(std::string_view path) {
   const fs::path native = nativePath(path);
   return !native.empty() && DeleteFileW(native.c_str()) != 0;
+}
+
+void Platform::removeTemporaryFiles(std::string_view folder) {
+  const fs::path native = nativePath(folder);
+  if (native.empty()) return;
+  std::vector<std::wstring> leftOvers;
+  WIN32_FIND_DATAW entry{};
+  const HANDLE listing =
+      FindFirstFileExW((native / L"*").c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch,
+                       nullptr, FIND_FIRST_EX_LARGE_FETCH);
+  if (listing == INVALID_HANDLE_VALUE) return;
+  do {
+    constexpr DWORD kNotAFile = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
+    if ((entry.dwFileAttributes & kNotAFile) == 0 && isTemporaryName(narrow(entry.cFileName))) {
+      leftOvers.emplace_back(entry.cFileName);
+    }
+  } while (FindNextFileW(listing, &entry) != 0);
+  FindClose(listing);
+  for (const std::wstring& name : leftOvers)
+    DeleteFileW((native / name).c_str());
 }
 
 std::string Platform::readFile(std::string_view path) const {
@@ -426,8 +484,10 @@ void Platform::writeFile(std::string_view path, std::string_view bytes) {
   if (isFolder(native)) throw fail(failure::kIsFolder);
   if (isReadOnlyFile(native)) throw fail(failure::kAccessDenied);
   const fs::path target = existingSpelling(native);
-  PendingFile file(target);
+  const DWORD old = attributesOf(target);
+  PendingFile file(target, old == INVALID_FILE_ATTRIBUTES ? 0 : old & kKeptAttributes);
   if (file.openError() != 0) throw fail(failureText(file.openError(), target));
+  reachedStep(path, WriteStep::TemporaryCreated);
   const bool failHalfway = options_.writeFailsHalfway && options_.writeFailsHalfway(path);
   std::string_view rest = failHalfway ? bytes.substr(0, bytes.size() / 2) : bytes;
   while (!rest.empty()) {
@@ -440,7 +500,9 @@ void Platform::writeFile(std::string_view path, std::string_view bytes) {
     rest.remove_prefix(written);
   }
   if (failHalfway) throw fail(failure::kDiskFull);
+  reachedStep(path, WriteStep::TemporaryWritten);
   if (const DWORD error = file.commit(); error != 0) throw fail(failureText(error, target));
+  reachedStep(path, WriteStep::SwappedIn);
 }
 
 std::string Platform::desktopFolder() const {
