@@ -18,15 +18,11 @@ void Control::changed() {
 }
 
 void Control::setRect(const Rect& rect) {
-  if (rect_ == rect) return;
-  rect_ = rect;
-  changed();
+  change(rect_, rect);
 }
 
 void Control::setVisible(bool visible) {
-  if (visible_ == visible) return;
-  visible_ = visible;
-  changed();
+  change(visible_, visible);
 }
 
 bool Control::showing() const {
@@ -37,15 +33,11 @@ bool Control::showing() const {
 }
 
 void Control::setEnabled(bool enabled) {
-  if (enabled_ == enabled) return;
-  enabled_ = enabled;
-  changed();
+  change(enabled_, enabled);
 }
 
 void Control::setColor(const Color& color) {
-  if (color_ == color) return;
-  color_ = color;
-  changed();
+  change(color_, color);
 }
 
 Font Control::font() const {
@@ -92,9 +84,7 @@ bool Control::canFocus() const {
 }
 
 void Control::setKeyboardOnlyFocus(bool takes) {
-  if (keyboardOnlyFocus_ == takes) return;
-  keyboardOnlyFocus_ = takes;
-  changed();
+  change(keyboardOnlyFocus_, takes);
 }
 
 void Control::setLabel(const Control& label) {
@@ -104,9 +94,7 @@ void Control::setLabel(const Control& label) {
 }
 
 void Control::setSpokenName(std::string name) {
-  if (spokenName_ == name) return;
-  spokenName_ = std::move(name);
-  changed();
+  change(spokenName_, std::move(name));
 }
 
 CaptionedControl::CaptionedControl(Form& form, ControlKind kind, std::string name, Rect rect,
@@ -114,9 +102,7 @@ CaptionedControl::CaptionedControl(Form& form, ControlKind kind, std::string nam
     : Control(form, kind, std::move(name), rect, parent), caption_(std::move(caption)) {}
 
 void CaptionedControl::setCaption(std::string caption) {
-  if (caption_ == caption) return;
-  caption_ = std::move(caption);
-  changed();
+  change(caption_, std::move(caption));
 }
 
 }  // namespace tavi::forms

@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "forms/color.h"
 #include "forms/font.h"
@@ -101,6 +102,15 @@ class Control {
  protected:
   Control(Form& form, ControlKind kind, std::string name, Rect rect, Panel* parent);
   void changed();
+  // Stores a property's new value and counts the change; false when it had that value already,
+  // so that a setter raises nothing for what did not change.
+  template <typename T, typename V>
+  bool change(T& property, V&& value) {
+    if (property == value) return false;
+    property = std::forward<V>(value);
+    changed();
+    return true;
+  }
 
  private:
   Form& form_;

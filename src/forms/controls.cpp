@@ -14,10 +14,7 @@ CheckBox::CheckBox(Form& form, std::string name, Rect rect, std::string caption,
                        parent) {}
 
 void CheckBox::setChecked(bool checked) {
-  if (checked_ == checked) return;
-  checked_ = checked;
-  changed();
-  if (onClick) onClick();
+  if (change(checked_, checked) && onClick) onClick();
 }
 
 RadioGroup::RadioGroup(Form& form, std::string name, Rect rect, std::string caption,
@@ -39,49 +36,34 @@ void RadioGroup::addItem(std::string item) {
 
 void RadioGroup::setItemIndex(int index) {
   if (index < -1 || index >= static_cast<int>(items_.size())) index = -1;
-  if (itemIndex_ == index) return;
-  itemIndex_ = index;
-  changed();
-  if (onClick) onClick();
+  if (change(itemIndex_, index) && onClick) onClick();
 }
 
 void RadioGroup::setColumns(int columns) {
   columns = std::max(columns, 1);
-  if (columns_ == columns) return;
-  columns_ = columns;
-  changed();
+  change(columns_, columns);
 }
 
 Edit::Edit(Form& form, std::string name, Rect rect, std::string text, Panel* parent)
     : Control(form, ControlKind::Edit, std::move(name), rect, parent), text_(std::move(text)) {}
 
 void Edit::setText(std::string text) {
-  if (text_ == text) return;
-  text_ = std::move(text);
-  changed();
-  if (onChange) onChange();
+  if (change(text_, std::move(text)) && onChange) onChange();
 }
 
 void Edit::setReadOnly(bool readOnly) {
-  if (readOnly_ == readOnly) return;
-  readOnly_ = readOnly;
-  changed();
+  change(readOnly_, readOnly);
 }
 
 void Edit::setBorder(bool border) {
-  if (border_ == border) return;
-  border_ = border;
-  changed();
+  change(border_, border);
 }
 
 Memo::Memo(Form& form, std::string name, Rect rect, Panel* parent)
     : Control(form, ControlKind::Memo, std::move(name), rect, parent) {}
 
 void Memo::setLines(std::vector<std::string> lines) {
-  if (lines_ == lines) return;
-  lines_ = std::move(lines);
-  changed();
-  if (onChange) onChange();
+  if (change(lines_, std::move(lines)) && onChange) onChange();
 }
 
 std::string Memo::text() const {
@@ -159,15 +141,11 @@ Label::Label(Form& form, std::string name, Rect rect, std::string caption, Panel
                        parent) {}
 
 void Label::setWordWrap(bool wordWrap) {
-  if (wordWrap_ == wordWrap) return;
-  wordWrap_ = wordWrap;
-  changed();
+  change(wordWrap_, wordWrap);
 }
 
 void Label::setAlignment(Alignment alignment) {
-  if (alignment_ == alignment) return;
-  alignment_ = alignment;
-  changed();
+  change(alignment_, alignment);
 }
 
 Picture::Picture(Form& form, std::string name, Rect rect, Panel* parent)
@@ -183,9 +161,7 @@ Panel::Panel(Form& form, std::string name, Rect rect, std::string caption, Panel
                        parent) {}
 
 void Panel::setBevel(bool bevel) {
-  if (bevel_ == bevel) return;
-  bevel_ = bevel;
-  changed();
+  change(bevel_, bevel);
 }
 
 ProgressBar::ProgressBar(Form& form, std::string name, Rect rect, Panel* parent)
@@ -201,9 +177,7 @@ void ProgressBar::setMax(int max) {
 
 void ProgressBar::setPosition(int position) {
   position = std::clamp(position, 0, max_);
-  if (position_ == position) return;
-  position_ = position;
-  changed();
+  change(position_, position);
 }
 
 }  // namespace tavi::forms
