@@ -39,7 +39,8 @@ TEST_F(ApplicationTest, ErrorInACreationHandlerIsShownAndCreationGoesOn) {
     using TestWindow::TestWindow;
     void created() override {
       Save.setCaption("half");
-      throw platform::IoError("read", R"(C:\KivTanOr5\datLimit.dat)", "the file is empty");
+      throw platform::IoError(platform::IoAction::kRead, R"(C:\KivTanOr5\datLimit.dat)",
+                              platform::IoCause::kFileEmpty);
     }
   };
   auto& failing = app.create<Failing>("Form10");
@@ -52,7 +53,8 @@ TEST_F(ApplicationTest, AnErrorEndsOnlyTheRunningHandler) {
   int after = 0;
   main.Save.onClick = [&] {
     main.Save.setCaption("step 1");
-    throw platform::IoError("write", R"(C:\KivTanOr5\datC.dat)", "the folder does not exist");
+    throw platform::IoError(platform::IoAction::kWrite, R"(C:\KivTanOr5\datC.dat)",
+                            platform::IoCause::kFolderMissing);
     ++after;
   };
   EXPECT_TRUE(app.click(main.Save));
