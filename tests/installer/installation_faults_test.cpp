@@ -92,7 +92,8 @@ TEST(InstallationFaults, AFullDiskWhileTheLanguageIsStoredLeavesNoLanguageFile) 
   run.pick(texts::kGerman);
 
   EXPECT_EQ(run.desktop.errors(),
-            Texts{"Cannot write C:\\KivTanOr5\\dLangv.dat: the disk is full"});
+            Texts{"C:\\KivTanOr5\\dLangv.dat kann nicht geschrieben werden: der Datenträger "
+                  "ist voll"});
   EXPECT_FALSE(run.drive.exists(R"(C:\KivTanOr5\dLangv.dat)"));
   EXPECT_FALSE(leftSomethingHalfWritten(run.drive));
   EXPECT_TRUE(run.desktop.messages().empty());
