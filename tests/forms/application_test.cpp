@@ -75,6 +75,25 @@ TEST_F(ApplicationTest, AnyOtherExceptionIsReportedInsteadOfEndingTheProgram) {
   EXPECT_NE(desktop.errors()[0].find("index 400"), std::string::npos);
 }
 
+// The error box asks the program's language anew for each error, as a window looks up its texts.
+TEST_F(ApplicationTest, TheErrorBoxSpeaksTheProgramsCurrentLanguage) {
+  texts::LanguageIndex language = texts::kGerman;
+  app.setLanguage([&language] { return language; });
+  main.Save.onClick = [] {
+    throw platform::IoError(platform::IoAction::kWrite, R"(C:\KivTanOr5\datC.dat)",
+                            platform::IoCause::kDiskFull);
+  };
+  app.click(main.Save);
+  language = texts::kRussian;
+  app.click(main.Save);
+  main.Save.onClick = [] { throw std::out_of_range("index 400"); };
+  app.click(main.Save);
+  EXPECT_EQ(desktop.errors(),
+            (Log{R"(C:\KivTanOr5\datC.dat kann nicht geschrieben werden: der Datenträger ist voll)",
+                 R"(Не удаётся записать C:\KivTanOr5\datC.dat: диск заполнен)",
+                 "Непредвиденная ошибка: index 400"}));
+}
+
 TEST_F(ApplicationTest, ClickingMovesTheFocusFirstSoTheFieldsExitHandlerRunsBeforeTheClick) {
   EXPECT_TRUE(app.changeText(main.Port, "5"));
   EXPECT_EQ(main.focused(), &main.Port);
