@@ -54,7 +54,7 @@ constexpr TextRow kRows[] = {
       "sökvägen är för lång", "путь слишком длинный"}},
     {kDeviceNotReady,
      {"zařízení není připraveno", "the device is not ready", "das Gerät ist nicht bereit",
-      "enheten är inte redo", "устройство не готово"}},
+      "enheten är inte klar", "устройство не готово"}},
 
     {kUnexpectedError,
      {"Neočekávaná chyba: %1", "Unexpected error: %1", "Unerwarteter Fehler: %1",
