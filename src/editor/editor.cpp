@@ -30,7 +30,7 @@ platform::Platform& withoutLeftOvers(platform::Platform& platform) {
 #define TAVI_CREATE_SELECTION_WINDOW(number, ...) \
   , Form##number(createSelectionWindow("TForm" #number))
 Editor::Editor(platform::Platform& platform, forms::DesktopServices& desktop)
-    : app(desktop),
+    : app(desktop, [this] { return windows.Languagem; }),
       windows(withoutLeftOvers(platform))
           TAVI_EDITOR_WINDOWS(TAVI_CREATE_WINDOW, TAVI_CREATE_SELECTION_WINDOW) {}
 #undef TAVI_CREATE_WINDOW

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 #include "editor/window_set.h"
 #include "forms/form.h"
@@ -14,6 +16,9 @@ class EditorWindow : public forms::Form {
  public:
   // The window's text in the current language.
   std::string FATisk(texts::MessageNumber volba) const;
+  // One of the programs' own messages in the current language, with its values put in.
+  std::string programMessage(texts::MessageNumber number,
+                             std::initializer_list<std::string_view> values = {}) const;
 
  protected:
   EditorWindow(forms::Application& app, WindowSet& windows, texts::TextTable table,

@@ -1,25 +1,36 @@
 #include "editor/fill_state.h"
 
-#include <exception>
+#include <string>
+
+#include "texts/error_messages.h"
+#include "texts/message_values.h"
+#include "texts/program_messages_table.h"
 
 namespace tavi::editor {
 
 void FillState::run(const std::function<void()>& fill) {
-  failure_ = "the window was not filled";
+  failure_ = std::exception_ptr();
   try {
     fill();
     failure_.reset();
-  } catch (const std::exception& error) {
-    failure_ = error.what();
+  } catch (const std::exception&) {
+    failure_ = std::current_exception();
     throw;
   }
 }
 
-bool FillState::allowsSave(forms::DesktopServices& desktop) const {
+bool FillState::allowsSave(forms::DesktopServices& desktop, texts::LanguageIndex language) const {
   if (!failure_) return true;
-  desktop.showError(*failure_ +
-                    "\n\nNothing was saved: this window could not read the stored settings, and "
-                    "saving it would overwrite them.");
+  std::string failure(texts::programMessage(texts::kWindowNotFilled, language));
+  if (*failure_) {
+    try {
+      std::rethrow_exception(*failure_);
+    } catch (const std::exception& error) {
+      failure = texts::errorMessage(error, language);
+    }
+  }
+  desktop.showError(
+      texts::withValues(texts::programMessage(texts::kNothingSaved, language), {failure}));
   return false;
 }
 

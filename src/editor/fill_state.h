@@ -1,10 +1,11 @@
 #pragma once
 
+#include <exception>
 #include <functional>
 #include <optional>
-#include <string>
 
 #include "forms/desktop_services.h"
+#include "texts/language.h"
 
 namespace tavi::editor {
 
@@ -16,12 +17,13 @@ class FillState {
   // Runs the fill. An error that stops it is remembered and goes on to the general error box.
   void run(const std::function<void()>& fill);
   bool complete() const { return !failure_; }
-  // True when the window may write; otherwise tells the user which file could not be read and
-  // why, and that nothing was saved.
-  bool allowsSave(forms::DesktopServices& desktop) const;
+  // True when the window may write; otherwise tells the user, in the language, which file could
+  // not be read and why, and that nothing was saved.
+  bool allowsSave(forms::DesktopServices& desktop, texts::LanguageIndex language) const;
 
  private:
-  std::optional<std::string> failure_;
+  // The error that stopped the last fill; a null one when it stopped without a known error.
+  std::optional<std::exception_ptr> failure_;
 };
 
 }  // namespace tavi::editor

@@ -12,6 +12,7 @@
 #include "store/settings_catalogue.h"
 #include "texts/global_settings_table.h"
 #include "texts/language.h"
+#include "texts/program_messages_table.h"
 
 namespace tavi::editor {
 namespace {
@@ -271,9 +272,10 @@ void TForm27::UlozClick() {
     windows_.files.WriteListFile(store::kGroupHidingFile, lines);
   } else {
     const std::string texts = NameWindow.text() + NadpisWindow.text() + AdrLogo.text();
-    if (const std::string reason = unstorableReason(windows_.files.platform(), texts);
+    if (const std::string reason =
+            unstorableReason(windows_.files.platform(), texts, windows_.Languagem);
         !reason.empty()) {
-      app().desktop().showMessage("The texts cannot be stored: " + reason + ".");
+      app().desktop().showMessage(programMessage(tavi::texts::kTextsNotStorable, {reason}));
       return;
     }
     lines = {NameWindow.text(),

@@ -7,6 +7,7 @@
 #include "store/settings_catalogue.h"
 #include "texts/language.h"
 #include "texts/own_preparations_table.h"
+#include "texts/program_messages_table.h"
 
 namespace tavi::editor {
 namespace {
@@ -60,14 +61,15 @@ void TForm25::fill() {
 
 void TForm25::UlozClick() {
   // A list that was not read would replace the stored one.
-  if (!filled_.allowsSave(app().desktop())) return;
+  if (!filled_.allowsSave(app().desktop(), windows_.Languagem)) return;
   const std::string text = MemoNONE.text();
   const PreparationListCheck check = checkPreparationItems(preparationItems(text));
   if (check.noEmpty && check.noRepeat) {
     platform::Platform& platform = windows_.files.platform();
     if (listEncoding_ == store::TextEncoding::Ansi) {
-      if (const std::string reason = unstorableReason(platform, text); !reason.empty()) {
-        app().desktop().showMessage("The list cannot be stored: " + reason + ".");
+      if (const std::string reason = unstorableReason(platform, text, windows_.Languagem);
+          !reason.empty()) {
+        app().desktop().showMessage(programMessage(texts::kListNotStorable, {reason}));
         return;
       }
     }

@@ -120,7 +120,7 @@ void TProductWindow::VseClick() {
 
 void TProductWindow::UlozClick() {
   // Boxes not set from the flag files would delete the stored selection.
-  if (!filled_.allowsSave(app().desktop())) return;
+  if (!filled_.allowsSave(app().desktop(), windows_.Languagem)) return;
   // A flag that cannot be written ends the save at that product: the indicators are not
   // refreshed and the window stays open.
   for (const catalogue::ProductIndex index : group_.products) {

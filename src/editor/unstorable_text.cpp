@@ -1,10 +1,12 @@
 #include "editor/unstorable_text.h"
 
 #include "platform/utf8.h"
+#include "texts/error_messages.h"
 
 namespace tavi::editor {
 
-std::string unstorableReason(const platform::Platform& platform, std::string_view text) {
+std::string unstorableReason(const platform::Platform& platform, std::string_view text,
+                             texts::LanguageIndex language) {
   const std::u32string missing = platform.missingCharacters(text);
   if (missing.empty()) return {};
   std::string characters;
@@ -12,7 +14,7 @@ std::string unstorableReason(const platform::Platform& platform, std::string_vie
     if (!characters.empty()) characters += ", ";
     platform::utf8::append(characters, character);
   }
-  return "the settings' code page " + std::to_string(platform.codePage()) + " has no " + characters;
+  return texts::codePageLacks(platform.codePage(), characters, language);
 }
 
 }  // namespace tavi::editor

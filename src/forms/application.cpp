@@ -2,23 +2,23 @@
 
 #include <exception>
 #include <string>
+#include <utility>
 
-#include "platform/io_error.h"
+#include "texts/error_messages.h"
 
 namespace tavi::forms {
 
-Application::Application(DesktopServices& desktop) : desktop_(desktop) {}
+Application::Application(DesktopServices& desktop, std::function<texts::LanguageIndex()> language)
+    : desktop_(desktop), language_(std::move(language)) {}
 
 bool Application::dispatch(const std::function<void()>& work) {
   ++dispatches_;
   try {
     work();
     return true;
-  } catch (const platform::IoError& error) {
-    desktop_.showError(error.what());
   } catch (const std::exception& error) {
     // Never a crash: whatever went wrong ends only this handler.
-    desktop_.showError(std::string("Unexpected error: ") + error.what());
+    desktop_.showError(texts::errorMessage(error, language()));
   }
   return false;
 }

@@ -9,6 +9,7 @@
 #include "forms/controls.h"
 #include "forms/desktop_services.h"
 #include "forms/form.h"
+#include "texts/language.h"
 
 namespace tavi::forms {
 
@@ -21,11 +22,19 @@ namespace tavi::forms {
 // window) is not delivered and returns false.
 class Application {
  public:
-  explicit Application(DesktopServices& desktop);
+  explicit Application(DesktopServices& desktop,
+                       std::function<texts::LanguageIndex()> language = {});
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
 
   DesktopServices& desktop() const { return desktop_; }
+
+  // Where the general error box finds the language it speaks: the program's current language
+  // index, asked anew for each error. Without one it speaks English.
+  void setLanguage(std::function<texts::LanguageIndex()> language) {
+    language_ = std::move(language);
+  }
+  texts::LanguageIndex language() const { return language_ ? language_() : texts::kEnglish; }
 
   // Creates a window, keeps it, and runs its creation handler inside a dispatch.
   template <class F, class... Args>
@@ -71,6 +80,7 @@ class Application {
   bool moveFocus(Control& control, bool byKeyboard = false);
 
   DesktopServices& desktop_;
+  std::function<texts::LanguageIndex()> language_;
   std::vector<std::unique_ptr<Form>> forms_;
   bool terminated_ = false;
   std::uint64_t dispatches_ = 0;

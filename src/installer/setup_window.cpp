@@ -34,6 +34,8 @@ TForm1::TForm1(forms::Application& app, platform::Platform& platform,
       log_(unattended ? unattended->log : nullptr),
       files_(platform),
       table_(texts::installerTextTable()) {
+  // The installer's errors speak its language, as its messages do.
+  app.setLanguage([this] { return Languagem; });
   Language.setColor(kLanguageColour);
   Language.setSpokenName(std::string(texts::kLanguageChoiceName));
   Language.onClick = [this] { LanguageClick(); };

@@ -14,9 +14,12 @@ constexpr std::string_view kLineEnd = "\r\n";
 std::string readRecord(const platform::Platform& platform, std::string_view path,
                        std::size_t recordSize) {
   std::string bytes = platform.readFile(path);
-  if (bytes.empty()) throw platform::IoError("read", std::string(path), "the file is empty");
+  using platform::IoAction;
+  using platform::IoCause;
+  if (bytes.empty())
+    throw platform::IoError(IoAction::kRead, std::string(path), IoCause::kFileEmpty);
   if (bytes.size() < recordSize) {
-    throw platform::IoError("read", std::string(path), "the file is too short");
+    throw platform::IoError(IoAction::kRead, std::string(path), IoCause::kFileTooShort);
   }
   return bytes;
 }

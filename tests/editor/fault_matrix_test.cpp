@@ -134,16 +134,18 @@ std::vector<Fault> faults() {
   const std::string language = settingsFile("dLangv.dat");
   return {
       // ---- The main window: load, then save ----
+      // Without a language read, the editor speaks Czech.
       {.name = "empty language file: the load stops, the save is refused",
        .fault = [](const auto& drive) { drive.write(settingsFile("dLangv.dat"), ""); },
        .act = startEnglishSave,
-       .errors = {"Cannot read C:\\KivTanOr5\\dLangv.dat: the file is empty",
-                  "Cannot read C:\\KivTanOr5\\dLangv.dat: the file is empty\n\nNothing was saved"}},
+       .errors = {"Nelze přečíst C:\\KivTanOr5\\dLangv.dat: soubor je prázdný",
+                  "Nelze přečíst C:\\KivTanOr5\\dLangv.dat: soubor je prázdný\n\nNic nebylo "
+                  "uloženo"}},
       {.name = "short language file: the load stops, the save is refused",
        .fault = [](const auto& drive) { drive.write(settingsFile("dLangv.dat"), "\x01\x00"); },
        .act = startEnglishSave,
-       .errors = {"Cannot read C:\\KivTanOr5\\dLangv.dat: the file is too short",
-                  "too short\n\nNothing was saved"}},
+       .errors = {"Nelze přečíst C:\\KivTanOr5\\dLangv.dat: soubor je příliš krátký",
+                  "příliš krátký\n\nNic nebylo uloženo"}},
       {.name = "empty byte file: the load stops, the save is refused",
        .fault = [](const auto& drive) { drive.write(settingsFile("datLimit.dat"), ""); },
        .act = startEnglishSave,
@@ -174,7 +176,7 @@ std::vector<Fault> faults() {
       {.name = "settings folder missing: the save stops at its first write",
        .fault = [](const auto& drive) { drive.remove(R"(C:\KivTanOr5)"); },
        .act = startEnglishSave,
-       .errors = {"Cannot write C:\\KivTanOr5\\datFontScale.dat: the folder does not exist"}},
+       .errors = {"Nelze zapsat C:\\KivTanOr5\\datFontScale.dat: složka neexistuje"}},
       {.name = "a read-only settings file stops the save there",
        .fault = [](const auto& drive) { drive.setReadOnly(settingsFile("datLimit.dat")); },
        .act = startEnglishSave,

@@ -39,7 +39,8 @@ TEST_F(ApplicationTest, ErrorInACreationHandlerIsShownAndCreationGoesOn) {
     using TestWindow::TestWindow;
     void created() override {
       Save.setCaption("half");
-      throw platform::IoError("read", R"(C:\KivTanOr5\datLimit.dat)", "the file is empty");
+      throw platform::IoError(platform::IoAction::kRead, R"(C:\KivTanOr5\datLimit.dat)",
+                              platform::IoCause::kFileEmpty);
     }
   };
   auto& failing = app.create<Failing>("Form10");
@@ -52,7 +53,8 @@ TEST_F(ApplicationTest, AnErrorEndsOnlyTheRunningHandler) {
   int after = 0;
   main.Save.onClick = [&] {
     main.Save.setCaption("step 1");
-    throw platform::IoError("write", R"(C:\KivTanOr5\datC.dat)", "the folder does not exist");
+    throw platform::IoError(platform::IoAction::kWrite, R"(C:\KivTanOr5\datC.dat)",
+                            platform::IoCause::kFolderMissing);
     ++after;
   };
   EXPECT_TRUE(app.click(main.Save));
@@ -71,6 +73,25 @@ TEST_F(ApplicationTest, AnyOtherExceptionIsReportedInsteadOfEndingTheProgram) {
   EXPECT_TRUE(app.click(main.Save));
   ASSERT_EQ(desktop.errors().size(), 1u);
   EXPECT_NE(desktop.errors()[0].find("index 400"), std::string::npos);
+}
+
+// The error box asks the program's language anew for each error, as a window looks up its texts.
+TEST_F(ApplicationTest, TheErrorBoxSpeaksTheProgramsCurrentLanguage) {
+  texts::LanguageIndex language = texts::kGerman;
+  app.setLanguage([&language] { return language; });
+  main.Save.onClick = [] {
+    throw platform::IoError(platform::IoAction::kWrite, R"(C:\KivTanOr5\datC.dat)",
+                            platform::IoCause::kDiskFull);
+  };
+  app.click(main.Save);
+  language = texts::kRussian;
+  app.click(main.Save);
+  main.Save.onClick = [] { throw std::out_of_range("index 400"); };
+  app.click(main.Save);
+  EXPECT_EQ(desktop.errors(),
+            (Log{R"(C:\KivTanOr5\datC.dat kann nicht geschrieben werden: der Datenträger ist voll)",
+                 R"(Не удаётся записать C:\KivTanOr5\datC.dat: диск заполнен)",
+                 "Непредвиденная ошибка: index 400"}));
 }
 
 TEST_F(ApplicationTest, ClickingMovesTheFocusFirstSoTheFieldsExitHandlerRunsBeforeTheClick) {

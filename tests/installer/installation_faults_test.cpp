@@ -94,7 +94,8 @@ TEST(InstallationFaults, AFullDiskWhileTheLanguageIsStoredLeavesNoLanguageFile) 
   run.pick(texts::kGerman);
 
   EXPECT_EQ(run.desktop.errors(),
-            Texts{"Cannot write C:\\KivTanOr5\\dLangv.dat: the disk is full"});
+            Texts{"C:\\KivTanOr5\\dLangv.dat kann nicht geschrieben werden: der Datenträger "
+                  "ist voll"});
   EXPECT_FALSE(run.drive.exists(R"(C:\KivTanOr5\dLangv.dat)"));
   EXPECT_FALSE(leftSomethingHalfWritten(run.drive));
   EXPECT_TRUE(run.desktop.messages().empty());
@@ -119,7 +120,8 @@ TEST(InstallationFaults, ACopyStoppedAtAnyStepLeavesEveryFileOldOrNew) {
     run.atWriteStep = [&](std::string_view path, platform::WriteStep step) {
       if (path != kTarget || step != stopAt) return;
       atTheStop = installedTree(run.drive);
-      throw platform::IoError("replace", std::string(path), platform::failure::kDiskFull);
+      throw platform::IoError(platform::IoAction::kReplace, std::string(path),
+                              platform::IoCause::kDiskFull);
     };
     run.start();
     const FileTree installed = run.expectedTree();

@@ -10,6 +10,8 @@
 namespace {
 
 namespace failure = tavi::platform::failure;
+using tavi::platform::IoAction;
+using tavi::platform::IoCause;
 using tavi::platform::IoError;
 using tavi::testing::TestDrive;
 
@@ -25,9 +27,10 @@ std::optional<IoError> errorOf(Call call) {
 }
 
 TEST(IoErrorMessage, NamesTheActionTheFileAndTheFailure) {
-  const IoError error("read", R"(C:\KivTanOr5\datLimit.dat)", failure::kFileEmpty);
+  const IoError error(IoAction::kRead, R"(C:\KivTanOr5\datLimit.dat)", IoCause::kFileEmpty);
   EXPECT_STREQ(error.what(), R"(Cannot read C:\KivTanOr5\datLimit.dat: the file is empty)");
-  EXPECT_EQ(error.action(), "read");
+  EXPECT_EQ(error.action(), IoAction::kRead);
+  EXPECT_EQ(error.cause(), IoCause::kFileEmpty);
   EXPECT_EQ(error.path(), R"(C:\KivTanOr5\datLimit.dat)");
   EXPECT_EQ(error.failure(), "the file is empty");
 }
@@ -104,7 +107,7 @@ TEST(ReadFile, FailureNamesTheFileAsGivenAndTheCause) {
     SCOPED_TRACE(c.path);
     const auto error = errorOf([&] { drive.platform().readFile(c.path); });
     ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(error->action(), "read");
+    EXPECT_EQ(error->action(), IoAction::kRead);
     EXPECT_EQ(error->path(), c.path);
     EXPECT_EQ(error->failure(), c.failure);
     EXPECT_EQ(error->what(), "Cannot read " + std::string(c.path) + ": " + c.failure);

@@ -39,7 +39,7 @@ IoError ioErrorOf(Operation operation) {
     return error;
   }
   ADD_FAILURE() << "no IoError was thrown";
-  return IoError("", "", "");
+  return IoError(platform::IoAction::kRead, "", platform::IoCause::kOther);
 }
 
 TEST_F(SettingsFilesTest, FlagCountsByExistenceAlone) {

@@ -64,7 +64,7 @@ void TForm8::openGroup(std::string_view key) {
 
 void TForm8::selectWholeGroup(std::string_view key) {
   // The indicators that decide below are only as good as the load that set them.
-  if (!loaded_.allowsSave(app().desktop())) return;
+  if (!loaded_.allowsSave(app().desktop(), windows_.Languagem)) return;
   GroupRow row = groupRow(key);
   TProductWindow& window = selectionWindow(windows_, row.group);
   window.show();

@@ -9,6 +9,7 @@
 #include "editor/unstorable_text.h"
 #include "store/settings_catalogue.h"
 #include "texts/characters.h"
+#include "texts/program_messages_table.h"
 
 namespace tavi::editor {
 namespace {
@@ -41,7 +42,7 @@ constexpr int kRestartAfterMovingDatabaseText = 808;
 }  // namespace
 
 void TForm8::UlozClick() {
-  if (!loaded_.allowsSave(app().desktop())) return;
+  if (!loaded_.allowsSave(app().desktop(), windows_.Languagem)) return;
   store::SettingsFiles& files = windows_.files;
   bool VseOK = true;
   // Hidden while the save runs, so it cannot be pressed twice.
@@ -177,9 +178,10 @@ bool TForm8::folderCanBeStored(std::string_view field, std::string_view folder,
     app().desktop().showMessage(std::string(field) + FATisk(kFolderMissingText));
     return false;
   }
-  if (const std::string reason = unstorableReason(platform, folder); !reason.empty()) {
-    app().desktop().showMessage(std::string(field) + "The folder " + std::string(folder) +
-                                " cannot be stored: " + reason + ".");
+  if (const std::string reason = unstorableReason(platform, folder, windows_.Languagem);
+      !reason.empty()) {
+    app().desktop().showMessage(std::string(field) +
+                                programMessage(texts::kFolderNotStorable, {folder, reason}));
     return false;
   }
   return true;

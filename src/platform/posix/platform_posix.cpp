@@ -89,26 +89,36 @@ bool isReadOnly(const std::optional<struct stat>& status) {
          (status->st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
-std::string failureText(int error, const fs::path& native) {
+IoFailure failureText(int error, const fs::path& native) {
   switch (error) {
     case ENOENT:
     case ENOTDIR:
-      return isFolder(statusOf(native.parent_path())) ? failure::kFileMissing
-                                                      : failure::kFolderMissing;
+      return isFolder(statusOf(native.parent_path())) ? IoCause::kFileMissing
+                                                      : IoCause::kFolderMissing;
     case EISDIR:
-      return failure::kIsFolder;
+      return IoCause::kIsFolder;
     case EACCES:
     case EPERM:
+      return IoCause::kAccessDenied;
     case EROFS:
-      return failure::kAccessDenied;
+      return IoCause::kWriteProtected;
     case ETXTBSY:
     case EBUSY:
-      return failure::kFileInUse;
+      return IoCause::kFileInUse;
     case ENOSPC:
     case EDQUOT:
-      return failure::kDiskFull;
+      return IoCause::kDiskFull;
+    case ENAMETOOLONG:
+      return IoCause::kPathTooLong;
+    // A socket, a device without its driver, a drive without its disk.
+    case ENXIO:
+    case ENODEV:
+#ifdef ENOMEDIUM
+    case ENOMEDIUM:
+#endif
+      return IoCause::kDeviceNotReady;
     default:
-      return std::error_code(error, std::generic_category()).message();
+      return IoFailure::inSystemWords(std::error_code(error, std::generic_category()).message());
   }
 }
 
@@ -367,17 +377,17 @@ bool Platform::replaceFile(std::string_view from, std::string_view to) {
   const auto sourceStatus = statusOf(source);
   if (!sourceStatus || S_ISDIR(sourceStatus->st_mode)) return false;
   const auto readFailure = [&](int error) {
-    return IoError("read", std::string(from), failureText(error, source));
+    return IoError(IoAction::kRead, std::string(from), failureText(error, source));
   };
-  const auto fail = [&](const std::string& failure) {
-    return IoError("replace", std::string(to), failure);
+  const auto fail = [&](const IoFailure& failure) {
+    return IoError(IoAction::kReplace, std::string(to), failure);
   };
   const auto targetStatus = statusOf(target);
-  if (target.empty()) throw fail(failure::kFolderMissing);
-  if (isFolder(targetStatus)) throw fail(failure::kIsFolder);
+  if (target.empty()) throw fail(IoCause::kFolderMissing);
+  if (isFolder(targetStatus)) throw fail(IoCause::kIsFolder);
   if (targetStatus && targetStatus->st_dev == sourceStatus->st_dev &&
       targetStatus->st_ino == sourceStatus->st_ino) {
-    throw fail(failure::kSameFile);
+    throw fail(IoCause::kSameFile);
   }
 
   FileDescriptor input(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
@@ -405,7 +415,7 @@ bool Platform::replaceFile(std::string_view from, std::string_view to) {
 void Platform::flushCopies() {
   fs::path folder;
   if (const int error = unflushed_->flush(folder); error != 0) {
-    throw IoError("write", windowsPath(folder), failureText(error, folder));
+    throw IoError(IoAction::kWrite, windowsPath(folder), failureText(error, folder));
   }
 }
 
@@ -437,13 +447,13 @@ void Platform::removeTemporaryFiles(std::string_view folder) {
 
 std::string Platform::readFile(std::string_view path) const {
   const fs::path native = nativePath(path);
-  const auto fail = [&](const std::string& failure) {
-    return IoError("read", std::string(path), failure);
+  const auto fail = [&](const IoFailure& failure) {
+    return IoError(IoAction::kRead, std::string(path), failure);
   };
-  if (isFolder(statusOf(native))) throw fail(failure::kIsFolder);
+  if (isFolder(statusOf(native))) throw fail(IoCause::kIsFolder);
   FileDescriptor file(native.empty() ? -1 : ::open(native.c_str(), O_RDONLY | O_CLOEXEC));
   if (!file.valid())
-    throw fail(native.empty() ? failure::kFolderMissing : failureText(errno, native));
+    throw fail(native.empty() ? IoCause::kFolderMissing : failureText(errno, native));
   std::string content;
   if (const int error = readAll(file.get(), content); error != 0) {
     throw fail(failureText(error, native));
@@ -453,20 +463,20 @@ std::string Platform::readFile(std::string_view path) const {
 
 void Platform::writeFile(std::string_view path, std::string_view bytes) {
   const fs::path native = nativePath(path);
-  const auto fail = [&](const std::string& failure) {
-    return IoError("write", std::string(path), failure);
+  const auto fail = [&](const IoFailure& failure) {
+    return IoError(IoAction::kWrite, std::string(path), failure);
   };
-  if (native.empty()) throw fail(failure::kFolderMissing);
+  if (native.empty()) throw fail(IoCause::kFolderMissing);
   const auto status = statusOf(native);
-  if (isFolder(status)) throw fail(failure::kIsFolder);
-  if (isReadOnly(status)) throw fail(failure::kAccessDenied);
+  if (isFolder(status)) throw fail(IoCause::kIsFolder);
+  if (isReadOnly(status)) throw fail(IoCause::kAccessDenied);
   PendingFile file(native);
   if (file.openError() != 0) throw fail(failureText(file.openError(), native));
   if (status) ::fchmod(file.get(), status->st_mode & 07777);
   reachedStep(path, WriteStep::TemporaryCreated);
   if (options_.writeFailsHalfway && options_.writeFailsHalfway(path)) {
     static_cast<void>(writeAll(file.get(), bytes.substr(0, bytes.size() / 2)));
-    throw fail(failure::kDiskFull);
+    throw fail(IoCause::kDiskFull);
   }
   if (const int error = writeAll(file.get(), bytes); error != 0) {
     throw fail(failureText(error, native));

@@ -126,26 +126,34 @@ std::string systemMessage(DWORD error) {
   return text.empty() ? "system error " + std::to_string(error) : narrow(text);
 }
 
-std::string failureText(DWORD error, const fs::path& native) {
+IoFailure failureText(DWORD error, const fs::path& native) {
   switch (error) {
     case ERROR_FILE_NOT_FOUND:
-      return failure::kFileMissing;
+      return IoCause::kFileMissing;
     case ERROR_PATH_NOT_FOUND:
     case ERROR_INVALID_DRIVE:
     case ERROR_BAD_NETPATH:
     case ERROR_BAD_NET_NAME:
-      return failure::kFolderMissing;
+      return IoCause::kFolderMissing;
     case ERROR_ACCESS_DENIED:
+      return isFolder(native) ? IoCause::kIsFolder : IoCause::kAccessDenied;
     case ERROR_WRITE_PROTECT:
-      return isFolder(native) ? failure::kIsFolder : failure::kAccessDenied;
+      return IoCause::kWriteProtected;
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
-      return failure::kFileInUse;
+      return IoCause::kFileInUse;
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
-      return failure::kDiskFull;
+      return IoCause::kDiskFull;
+    case ERROR_FILENAME_EXCED_RANGE:
+    case ERROR_BUFFER_OVERFLOW:
+      return IoCause::kPathTooLong;
+    case ERROR_NOT_READY:
+    case ERROR_NO_MEDIA_IN_DRIVE:
+    case ERROR_DEV_NOT_EXIST:
+      return IoCause::kDeviceNotReady;
     default:
-      return systemMessage(error);
+      return IoFailure::inSystemWords(systemMessage(error));
   }
 }
 
@@ -390,14 +398,14 @@ bool Platform::replaceFile(std::string_view from, std::string_view to) {
   }
   const fs::path target = nativePath(to);
   const auto readFailure = [&](DWORD error) {
-    return IoError("read", std::string(from), failureText(error, source));
+    return IoError(IoAction::kRead, std::string(from), failureText(error, source));
   };
-  const auto fail = [&](const std::string& failure) {
-    return IoError("replace", std::string(to), failure);
+  const auto fail = [&](const IoFailure& failure) {
+    return IoError(IoAction::kReplace, std::string(to), failure);
   };
-  if (target.empty()) throw fail(failure::kFolderMissing);
-  if (isFolder(target)) throw fail(failure::kIsFolder);
-  if (sameFile(source, target)) throw fail(failure::kSameFile);
+  if (target.empty()) throw fail(IoCause::kFolderMissing);
+  if (isFolder(target)) throw fail(IoCause::kIsFolder);
+  if (sameFile(source, target)) throw fail(IoCause::kSameFile);
 
   FileHandle input(CreateFileW(source.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
@@ -453,11 +461,11 @@ void Platform::removeTemporaryFiles(std::string_view folder) {
 
 std::string Platform::readFile(std::string_view path) const {
   const fs::path native = nativePath(path);
-  const auto fail = [&](const std::string& failure) {
-    return IoError("read", std::string(path), failure);
+  const auto fail = [&](const IoFailure& failure) {
+    return IoError(IoAction::kRead, std::string(path), failure);
   };
-  if (native.empty()) throw fail(failure::kFolderMissing);
-  if (isFolder(native)) throw fail(failure::kIsFolder);
+  if (native.empty()) throw fail(IoCause::kFolderMissing);
+  if (isFolder(native)) throw fail(IoCause::kIsFolder);
   FileHandle file(CreateFileW(native.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valid()) throw fail(failureText(GetLastError(), native));
@@ -477,12 +485,12 @@ std::string Platform::readFile(std::string_view path) const {
 
 void Platform::writeFile(std::string_view path, std::string_view bytes) {
   const fs::path native = nativePath(path);
-  const auto fail = [&](const std::string& failure) {
-    return IoError("write", std::string(path), failure);
+  const auto fail = [&](const IoFailure& failure) {
+    return IoError(IoAction::kWrite, std::string(path), failure);
   };
-  if (native.empty()) throw fail(failure::kFolderMissing);
-  if (isFolder(native)) throw fail(failure::kIsFolder);
-  if (isReadOnlyFile(native)) throw fail(failure::kAccessDenied);
+  if (native.empty()) throw fail(IoCause::kFolderMissing);
+  if (isFolder(native)) throw fail(IoCause::kIsFolder);
+  if (isReadOnlyFile(native)) throw fail(IoCause::kAccessDenied);
   const fs::path target = existingSpelling(native);
   const DWORD old = attributesOf(target);
   PendingFile file(target, old == INVALID_FILE_ATTRIBUTES ? 0 : old & kKeptAttributes);
@@ -496,10 +504,10 @@ void Platform::writeFile(std::string_view path, std::string_view bytes) {
     if (!WriteFile(file.get(), rest.data(), chunk, &written, nullptr)) {
       throw fail(failureText(GetLastError(), target));
     }
-    if (written == 0) throw fail(failure::kDiskFull);
+    if (written == 0) throw fail(IoCause::kDiskFull);
     rest.remove_prefix(written);
   }
-  if (failHalfway) throw fail(failure::kDiskFull);
+  if (failHalfway) throw fail(IoCause::kDiskFull);
   reachedStep(path, WriteStep::TemporaryWritten);
   if (const DWORD error = file.commit(); error != 0) throw fail(failureText(error, target));
   reachedStep(path, WriteStep::SwappedIn);
