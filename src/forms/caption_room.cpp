@@ -7,6 +7,7 @@
 
 #include "forms/accessibility.h"
 #include "forms/controls.h"
+#include "forms/label_fit.h"
 
 namespace tavi::forms {
 
@@ -109,7 +110,11 @@ class CaptionLayout {
     const Rect design = rooms_[i].rect;
     const int width = needs_[i].width;
     if (const Growth growth = naturalGrowth(*controls_[i]); growth != Growth::None) {
-      const Rect wider = grown(design, width, growth);
+      // A label grows as it always did, away from the edge its alignment holds.
+      const Rect wider =
+          isLabel(*controls_[i])
+              ? fittedLabelRect(static_cast<const Label&>(*controls_[i]), width, needs_[i].height)
+              : grown(design, width, growth);
       if (isFree(i, wider)) {
         rooms_[i].rect = wider;
         return;

@@ -5,6 +5,8 @@
 #include <QSignalBlocker>
 #include <QStyle>
 
+#include "forms/caption_room.h"
+
 namespace tavi::frontends::qt {
 
 void ClickableLineEdit::mousePressEvent(QMouseEvent* event) {
@@ -43,7 +45,7 @@ void EditView::syncContent(const ViewStyle& /*style*/) {
   if (widget_->hasFrame() != edit_.border()) widget_->setFrame(edit_.border());
   // Rewriting an unchanged text would move the cursor while the person types.
   // A field drawn as a caption shows what the model lets it, from its first character.
-  const bool caption = edit_.readOnly() && !edit_.border();
+  const bool caption = forms::hasFittedCaption(edit_);
   const QString text = caption ? shownCaption() : QString::fromStdString(edit_.text());
   if (widget_->text() != text) {
     widget_->setText(text);

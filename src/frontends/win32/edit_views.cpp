@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "forms/caption_room.h"
 #include "frontends/win32/native_text.h"
 #include "frontends/win32/wide_text.h"
 
@@ -38,14 +39,14 @@ EditView::EditView(forms::Edit& edit, InputSink& input, GdiCache& gdi)
 HWND EditView::createNative(const NativeStart& start) {
   const DWORD readOnly = edit_.readOnly() ? ES_READONLY : 0;
   const DWORD border = edit_.border() ? WS_EX_CLIENTEDGE : 0;
-  const bool caption = edit_.readOnly() && !edit_.border();
+  const bool caption = forms::hasFittedCaption(edit_);
   return createChild(L"EDIT", widen(caption ? shownCaption() : edit_.text()),
                      kEditStyle | ES_AUTOHSCROLL | readOnly, border, start);
 }
 
 void EditView::syncContent(const ViewStyle& /*style*/) {
   // A field drawn as a caption shows what the model lets it.
-  const bool caption = edit_.readOnly() && !edit_.border();
+  const bool caption = forms::hasFittedCaption(edit_);
   setWindowText(hwnd(), widen(caption ? shownCaption() : edit_.text()));
   syncReadOnly(hwnd(), edit_.readOnly());
   syncBorder(hwnd(), edit_.border());
