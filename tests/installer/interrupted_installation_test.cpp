@@ -31,13 +31,13 @@ Scenario englishFullInstallation() {
   return scenario;
 }
 
-// One run of the installer on the drive as it is, in the window (the person picks English when
-// asked) or silently; true when it completed. Whatever is thrown through it is a crash.
 struct Outcome {
   bool completed = false;
-  std::string log;
+  std::string log;  // the silent run's
 };
 
+// One run of the installer on the drive as it is, in the window (the person picks English when
+// asked) or silently. Whatever is thrown through it is a crash.
 Outcome runOnce(InstallerRun& run, RunIn how) {
   Outcome outcome;
   if (how == RunIn::Silent) {
