@@ -15,6 +15,10 @@ void InstallationLog::started(std::string_view version) {
   line("Tavi setup ", version, ": silent installation");
 }
 
+void InstallationLog::resuming(std::string_view record) {
+  line("Going on with an interrupted installation, as recorded in ", record);
+}
+
 void InstallationLog::installing(bool fullInstallation, texts::LanguageIndex language) {
   line(fullInstallation ? "Full installation" : "Upgrade", ", language ", std::to_string(language));
 }
@@ -53,6 +57,10 @@ void InstallationLog::error(std::string_view text) {
 
 void InstallationLog::notOpened(std::string_view target) {
   line("Not opened by a silent installation, open it by hand: ", target);
+}
+
+void InstallationLog::interruptedInstallationCompleted() {
+  line("The interrupted installation is completed", "");
 }
 
 void InstallationLog::finished(bool installed, bool fullInstallation) {

@@ -40,6 +40,8 @@ class InstallationLog {
   explicit InstallationLog(LogOutput out) : out_(out) {}
 
   void started(std::string_view version);
+  // The run goes on with the decisions of an interrupted run, kept in the record.
+  void resuming(std::string_view record);
   void installing(bool fullInstallation, texts::LanguageIndex language);
   void folderCreated(std::string_view folder);
   void folderNotCreated(std::string_view folder);
@@ -50,6 +52,7 @@ class InstallationLog {
   void message(std::string_view text);
   void error(std::string_view text);
   void notOpened(std::string_view target);
+  void interruptedInstallationCompleted();
   void finished(bool installed, bool fullInstallation);
 
  private:

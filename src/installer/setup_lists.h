@@ -18,6 +18,10 @@ using store::kCustomerFile;
 // A language file that the medium may carry to preset the language.
 inline constexpr std::string_view kMediumLanguageFile = texts::kLanguageFileName;
 
+// The installer's own record of a run that has not ended yet; none of the suite's programs
+// reads it.
+inline constexpr std::string_view kRunRecord = R"(C:\KivTanOr5\SetupRun.dat)";
+
 // The first installation of the program that needs the USB-serial driver (kUniverseOnPc)
 // starts the driver's own set-up.
 

@@ -2,6 +2,8 @@
 #include "installer/installation_plan.h"
 #include "installer/setup_lists.h"
 #include "installer/setup_window.h"
+#include "platform/io_error.h"
+#include "store/settings_paths.h"
 #include "texts/installer_table.h"
 
 namespace tavi::installer {
@@ -44,9 +46,13 @@ void TForm1::SetupClick() {
 }
 
 void TForm1::install() {
-  upgrade = platform_.fileExists(kCustomerFile);
+  upgrade = resumed_ ? !resumed_->fullInstallation : platform_.fileExists(kCustomerFile);
   instal = !upgrade;
-  if (log_ != nullptr) log_->installing(instal, Languagem);
+  if (log_ != nullptr) {
+    if (resumed_) log_->resuming(kRunRecord);
+    log_->installing(instal, Languagem);
+  }
+  recordDecisions();
 
   Language.setVisible(false);
   Progress.setPosition(0);
@@ -68,7 +74,32 @@ void TForm1::install() {
   app().desktop().showMessage(
       FATisk(instal ? texts::kInstallationCompleted : texts::kUpgradeCompleted));
   if (InstalPort) startDriverSetup();
+  removeRecord();
   app().terminate();
+}
+
+std::optional<RunDecisions> TForm1::interruptedRun() const {
+  if (!platform_.fileExists(kRunRecord)) return std::nullopt;
+  try {
+    return decodeRunRecord(platform_.readFile(kRunRecord));
+  } catch (const platform::IoError&) {
+    // A record that cannot be read is no record: the run decides anew.
+    return std::nullopt;
+  }
+}
+
+void TForm1::recordDecisions() {
+  // Its folder is the first the installation needs; creating it early changes nothing else.
+  createMissingFolder(store::kSettingsFolder);
+  sweepFolderOf(kRunRecord);
+  platform_.writeFile(kRunRecord, encodeRunRecord({instal, InstalPort, Languagem}));
+}
+
+void TForm1::removeRecord() {
+  if (platform_.deleteFile(kRunRecord) || !platform_.fileExists(kRunRecord)) return;
+  // A record left behind would make the next run repeat this one, a full installation over the
+  // user's settings; an empty one is not trusted, and its write says why when it fails too.
+  platform_.writeFile(kRunRecord, "");
 }
 
 void TForm1::storeLanguageFile() {

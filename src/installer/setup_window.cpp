@@ -56,6 +56,15 @@ void TForm1::created() {
 
   dokoncit = false;
   Languagem = texts::kCzech;
+  resumed_ = interruptedRun();
+  if (resumed_) {
+    // The decisions of the run that stopped, so that this one leaves what it would have left.
+    Languagem = resumed_->language;
+    InstalPort = resumed_->driverStep;
+    dokoncit = true;
+    SetupClick();
+    return;
+  }
   if (unattended_ && unattended_->language) {
     Languagem = *unattended_->language;
     dokoncit = true;

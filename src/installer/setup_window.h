@@ -11,6 +11,7 @@
 #include "installer/file_copies.h"
 #include "installer/installation_log.h"
 #include "installer/installation_plan.h"
+#include "installer/run_record.h"
 #include "platform/platform.h"
 #include "store/settings_files.h"
 #include "texts/language.h"
@@ -64,9 +65,15 @@ class TForm1 : public forms::Form {
 
   // True from the start of the installation to its end, an interruption included.
   bool installing() const { return installing_; }
+  // True when the run goes on with an interrupted run's decisions.
+  bool resuming() const { return resumed_.has_value(); }
 
  private:
   void install();
+  // The record of an interrupted run, when one is there and can be read.
+  std::optional<RunDecisions> interruptedRun() const;
+  void recordDecisions();
+  void removeRecord();
   void storeLanguageFile();
   void startDriverSetup();
   // Runs the installation plan's steps of one stage, in their order.
@@ -98,6 +105,7 @@ class TForm1 : public forms::Form {
   bool installing_ = false;
   bool closeRequested_ = false;
   std::set<std::string, std::less<>> sweptFolders_;
+  std::optional<RunDecisions> resumed_;
 };
 
 }  // namespace tavi::installer

@@ -16,6 +16,7 @@ int installSilently(platform::Platform& platform, std::optional<texts::LanguageI
   const TForm1& form = installer.startUnattended({language, &lines});
   // The installation ends the program when, and only when, it has completed.
   const bool installed = installer.app.terminated();
+  if (installed && form.resuming()) lines.interruptedInstallationCompleted();
   lines.finished(installed, form.instal);
   return installed ? 0 : 1;
 }
