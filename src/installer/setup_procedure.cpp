@@ -70,11 +70,12 @@ void TForm1::install() {
   RegisterClick();
   // The copies are flushed once here rather than one by one: "completed" still means on the disk.
   platform_.flushCopies();
+  // Complete once its files are on the disk: closed at the box below, it is not run again.
+  removeRecord();
 
   app().desktop().showMessage(
       FATisk(instal ? texts::kInstallationCompleted : texts::kUpgradeCompleted));
   if (InstalPort) startDriverSetup();
-  removeRecord();
   app().terminate();
 }
 
